@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <array>
 #include <optional>
 
 // A flag holds -1 for true and 0 for false; rules treat any non-zero value as true unless
@@ -128,3 +129,8 @@ inline constexpr uint32_t Text = 0x00FFFF;
 
 // Gives the eight scheme colours their defaults.
 void setDefaultColours(GameState& g);
+
+// The flag groups of the record, each in record order.
+extern const std::array<Flag GameState::*, 19> installedSoftwareFlags;
+extern const std::array<Flag GameState::*, 38> computerPartFlags;
+extern const std::array<Flag GameState::*, 11> onlinePurchaseFlags;

@@ -1,0 +1,107 @@
+#include "DailyTick.h"
+
+#include "NumberFormat.h"
+
+#include <algorithm>
+#include <limits>
+
+int16_t developmentDays(int32_t projectType)
+{
+    if (projectType < 0 || projectType >= int32_t(developmentDaysTable.size()))
+        return 0;
+    return developmentDaysTable[size_t(projectType)];
+}
+
+ClockSetting clockForSlider(int position)
+{
+    switch (position) {
+    case SliderSlow:
+        return {true, 5000};
+    case SliderNormal:
+        return {true, 1000};
+    default:
+        return {false, std::nullopt};
+    }
+}
+
+bool clockResumes(int sliderPosition)
+{
+    return sliderPosition == SliderSlow || sliderPosition == SliderNormal;
+}
+
+namespace {
+// The day counter stops at the last day a 16-bit counter can hold; it never wraps.
+bool advanceDay(GameState& g)
+{
+    if (g.dayCounter == std::numeric_limits<int16_t>::max())
+        return false;
+    ++g.dayCounter;
+    return true;
+}
+
+void addSeniority(GameState& g)
+{
+    const int64_t sum = int64_t(g.seniority) + g.seniorityPerDay;
+    g.seniority = int32_t(std::min<int64_t>(sum, std::numeric_limits<int32_t>::max()));
+}
+
+DevelopmentProgress advanceProject(GameState& g)
+{
+    const int16_t days = developmentDays(g.devProjectType);
+    if (g.devDaysDone < std::numeric_limits<uint8_t>::max())
+        ++g.devDaysDone;
+    DevelopmentProgress progress{days, g.devDaysDone,
+                                 QStringLiteral("Приложение разрабатывается ... ")
+                                     + QStringLiteral("Осталось ")
+                                     + withSignPosition(int64_t(days) - g.devDaysDone)
+                                     + QStringLiteral(" дней."),
+                                 false};
+    if (g.devDaysDone >= days) {
+        g.finishedProjectType = g.devProjectType;
+        g.developing = False;
+        g.devDaysDone = 0;
+        progress.value = 0;
+        progress.lblRazrabotka = QStringLiteral("Готово. Приложение разработано!");
+        progress.finished = true;
+    }
+    return progress;
+}
+} // namespace
+
+DayResult dailyTick(GameState& g, float moodBarShows)
+{
+    DayResult day;
+    day.label1 = withSignPosition(int64_t(g.dayCounter));
+    g.mood -= 0.5f;
+    const bool newDay = advanceDay(g);
+    addSeniority(g);
+    day.lblStazh = withSignPosition(int64_t(g.seniority));
+
+    if (moodBarShows == 1.0f) {
+        day.gameOver = true;
+        return day;
+    }
+
+    day.moodBar = g.mood;
+    day.lblPercent = moodPercentText(g.mood);
+
+    g.money += Currency::fromRoubles(g.dailyPay);
+    day.lblDengi = withSignPosition(g.money);
+
+    if (newDay && g.dayCounter % 7 == 0)
+        g.antivirusUpdated = False;
+
+    if (g.developing == True)
+        day.development = advanceProject(g);
+    return day;
+}
+
+ListsAfterFinish listsAfterFinish(const QString& sourceText, const QString& projectListText,
+                                  const QString& webListText)
+{
+    if (sourceText == projectListText)
+        return ListsAfterFinish::EnableProjectList;
+    if (sourceText == webListText)
+        return ListsAfterFinish::EnableWebList;
+    return ListsAfterFinish::Unchanged;
+}
