@@ -1,0 +1,341 @@
+#include "SaveGame.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <string_view>
+#include <type_traits>
+
+namespace {
+
+#define SAVED(kind, field) SavedField{#field, SavedKind::kind, &GameState::field}
+#define SAVED_TEXT(field, title) SavedField{#field, SavedKind::Text, &GameState::field, title}
+
+constexpr std::array<SavedField, SavedRecordCount> fields{{
+    SAVED(Int16, dayCounter),
+    SAVED_TEXT(playerName, "имя игрока"),
+    SAVED(Float32, mood),
+    SAVED_TEXT(statusTitle, "статус"),
+    SAVED(Int16, experience),
+    SAVED_TEXT(jobTitle, "работа"),
+    SAVED(Currency, money),
+    SAVED(Int16, dailyPay),
+    SAVED(Int16, hddCapacityGb),
+    SAVED(Float32, hddFreeGb),
+
+    SAVED(Flag, knowsWin98), SAVED(Flag, knowsWinXp), SAVED(Flag, knowsUnix),
+    SAVED(Flag, knowsVc), SAVED(Flag, knowsVfp), SAVED(Flag, knowsVb), SAVED(Flag, knowsPds),
+    SAVED(Flag, knowsDelphi), SAVED(Flag, knowsHtml), SAVED(Flag, knowsPhp),
+    SAVED(Flag, knowsPerl), SAVED(Flag, knowsSql), SAVED(Flag, knowsApache),
+    SAVED(Flag, knowsCorelDraw), SAVED(Flag, knowsPhotoshop), SAVED(Flag, knowsDreamweaver),
+    SAVED(Flag, knowsFlash), SAVED(Flag, knowsStudio3d), SAVED(Flag, knowsOffice),
+
+    SAVED(Flag, installedWin98), SAVED(Flag, installedWinXp), SAVED(Flag, installedWin2000),
+    SAVED(Flag, installedLinux), SAVED(Flag, installedLonghorn), SAVED(Flag, installedVc),
+    SAVED(Flag, installedVfp), SAVED(Flag, installedVb), SAVED(Flag, installedPds),
+    SAVED(Flag, installedDelphi), SAVED(Flag, installedCorelDraw),
+    SAVED(Flag, installedPhotoshop), SAVED(Flag, installedDreamweaver),
+    SAVED(Flag, installedFlash), SAVED(Flag, installedStudio3d), SAVED(Flag, installedOffice),
+    SAVED(Flag, installedAntiDr), SAVED(Flag, installedAntiNorton),
+    SAVED(Flag, installedAntiKasp),
+
+    SAVED(Flag, mbGa7va), SAVED(Flag, mbJetway), SAVED(Flag, mbEcs), SAVED(Flag, mbD845glval),
+    SAVED(Flag, mbAlbatron),
+    SAVED(Flag, hdd20Gb5400), SAVED(Flag, hdd20Gb7200), SAVED(Flag, hdd40GbMaxtor),
+    SAVED(Flag, hdd40GbIbm), SAVED(Flag, hdd60Gb), SAVED(Flag, hdd80Gb), SAVED(Flag, hdd120Gb),
+    SAVED(Flag, cpuCeleron1200), SAVED(Flag, cpuCeleron2000), SAVED(Flag, cpuPentium3At1200),
+    SAVED(Flag, cpuPentium3SAt1400), SAVED(Flag, cpuPentium4At1800),
+    SAVED(Flag, cpuPentium4At2400), SAVED(Flag, cpuAmdXp2400),
+    SAVED(Flag, soundCmi8738), SAVED(Flag, soundCt4810), SAVED(Flag, soundAudigy2),
+    SAVED(Flag, ram128Sdram), SAVED(Flag, ram256Ddr), SAVED(Flag, ram512Ddr),
+    SAVED(Flag, videoTnt2M64), SAVED(Flag, videoGf2Mx400), SAVED(Flag, videoRadeon9000),
+    SAVED(Flag, videoGf4Ti4200),
+    SAVED(Flag, monitorLg500e), SAVED(Flag, monitorSamsung757dfx), SAVED(Flag, monitorSonyE215e),
+    SAVED(Flag, cdRomSamsung52), SAVED(Flag, cdRwLg24), SAVED(Flag, cdRwDvdLg48),
+    SAVED(Flag, modemNeo56k), SAVED(Flag, modemAdsl), SAVED(Flag, modemRadio),
+
+    SAVED(Flag, antivirusUpdated),
+
+    SAVED(Flag, scoredWin98), SAVED(Flag, scoredWinXp), SAVED(Flag, scoredUnix),
+    SAVED(Flag, scoredVc), SAVED(Flag, scoredVfp), SAVED(Flag, scoredVb), SAVED(Flag, scoredPds),
+    SAVED(Flag, scoredDelphi), SAVED(Flag, scoredHtml), SAVED(Flag, scoredPhp),
+    SAVED(Flag, scoredPerl), SAVED(Flag, scoredSql), SAVED(Flag, scoredApache),
+    SAVED(Flag, scoredCorelDraw), SAVED(Flag, scoredPhotoshop), SAVED(Flag, scoredDreamweaver),
+    SAVED(Flag, scoredFlash), SAVED(Flag, scoredStudio3d), SAVED(Flag, scoredOffice),
+
+    SAVED(Int32, seniority),
+    SAVED(UInt8, seniorityPerDay),
+    SAVED(Flag, downloadedParadox),
+    SAVED(Flag, downloadedDbisam),
+    SAVED(Flag, downloadedAccess),
+    SAVED(Int32, finishedProjectType),
+    SAVED_TEXT(projectName, "название проекта"),
+    SAVED(UInt8, devDaysDone),
+    SAVED(Flag, developing),
+    SAVED(Int32, devProjectType),
+    SAVED(Flag, passedCourseVbVcFox),
+    SAVED(Flag, passedDbIntro1),
+    SAVED(Flag, passedDbIntro2),
+    SAVED(Flag, passedFoxDb1),
+    SAVED(Flag, passedFoxDb2),
+    SAVED(Flag, passedDbms1),
+    SAVED(Flag, passedDbms2),
+    SAVED(Flag, passedDbms3),
+}};
+
+#undef SAVED
+#undef SAVED_TEXT
+
+template <class T>
+constexpr bool holds(const SavedField& f)
+{
+    return std::holds_alternative<T GameState::*>(f.member);
+}
+
+constexpr bool kindFitsField(const SavedField& f)
+{
+    switch (f.kind) {
+    case SavedKind::Int16:
+    case SavedKind::Flag: return holds<int16_t>(f);
+    case SavedKind::Int32: return holds<int32_t>(f);
+    case SavedKind::UInt8: return holds<uint8_t>(f);
+    case SavedKind::Float32: return holds<float>(f);
+    case SavedKind::Currency: return holds<Currency>(f);
+    case SavedKind::Text: return holds<QString>(f) && f.title != nullptr;
+    }
+    return false;
+}
+
+// Every row's kind matches its field, and no field or name is saved twice.
+constexpr bool tableIsSound()
+{
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (!kindFitsField(fields[i]))
+            return false;
+        for (size_t j = 0; j < i; ++j) {
+            if (fields[i].member == fields[j].member
+                || std::string_view(fields[i].name) == std::string_view(fields[j].name))
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(tableIsSound());
+
+constexpr const char* Codec = "windows-1251";
+
+// Little-endian bytes of an unsigned value, and back.
+template <class U>
+void putBytes(char* at, U value)
+{
+    for (size_t i = 0; i < sizeof(U); ++i)
+        at[i] = char(uint8_t(value >> (8 * i)));
+}
+
+template <class U>
+U getBytes(const char* at)
+{
+    U value = 0;
+    for (size_t i = 0; i < sizeof(U); ++i)
+        value = U(value | U(U(uint8_t(at[i])) << (8 * i)));
+    return value;
+}
+
+// The file's bytes of each kind of value, as the unsigned type of the same width.
+// (a text stores its length there).
+template <class T> struct StoredAs { using type = std::make_unsigned_t<T>; };
+template <> struct StoredAs<float> { using type = uint32_t; };
+template <> struct StoredAs<Currency> { using type = uint64_t; };
+template <> struct StoredAs<QString> { using type = uint16_t; };
+template <class T> using Stored = typename StoredAs<T>::type;
+
+QString fieldRef(int index)
+{
+    return QStringLiteral("%1 (%2)").arg(index + 1).arg(QLatin1String(fields[size_t(index)].name));
+}
+
+// The Windows-1251 bytes of a text, or a clause saying why it cannot be saved.
+std::optional<QByteArray> encodeText(const QString& text, const SavedField& field, QString* why)
+{
+    const QString title = QString::fromUtf8(field.title);
+    QStringEncoder encoder(Codec, QStringConverter::Flag::Stateless);
+    if (!encoder.isValid()) {
+        *why = QStringLiteral("нет кодировки Windows-1251, чтобы записать поле «%1»").arg(title);
+        return std::nullopt;
+    }
+    QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError()) {
+        *why = QStringLiteral("в поле «%1» есть знаки, которых нет в кодировке Windows-1251")
+                   .arg(title);
+        return std::nullopt;
+    }
+    if (bytes.size() > SavedTextMaxBytes) {
+        *why = QStringLiteral("поле «%1» длиннее %2 байт (в кодировке Windows-1251 — %3)")
+                   .arg(title).arg(SavedTextMaxBytes).arg(bytes.size());
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+std::optional<GameState> refuse(QString* error, const QString& why)
+{
+    if (error)
+        *error = why;
+    return std::nullopt;
+}
+
+} // namespace
+
+const std::array<SavedField, SavedRecordCount>& savedFields()
+{
+    return fields;
+}
+
+QByteArray encodeSavedGame(const GameState& game, QString* error)
+{
+    QByteArray file(SavedGameSize, '\0');
+    for (size_t k = 0; k < fields.size(); ++k) {
+        char* at = file.data() + k * SavedRecordSize;
+        QString why;
+        const bool stored = std::visit([&](auto member) {
+            using T = std::remove_cvref_t<decltype(game.*member)>;
+            const T& value = game.*member;
+            if constexpr (std::is_same_v<T, QString>) {
+                const std::optional<QByteArray> bytes = encodeText(value, fields[k], &why);
+                if (!bytes)
+                    return false;
+                putBytes(at, uint16_t(bytes->size()));
+                std::copy(bytes->begin(), bytes->end(), at + 2);
+            } else if constexpr (std::is_same_v<T, Currency>) {
+                putBytes(at, uint64_t(value.units()));
+            } else if constexpr (std::is_same_v<T, float>) {
+                putBytes(at, std::bit_cast<uint32_t>(value));
+            } else {
+                putBytes(at, Stored<T>(value));
+            }
+            return true;
+        }, fields[k].member);
+        if (!stored) {
+            if (error)
+                *error = why;
+            return {};
+        }
+    }
+    return file;
+}
+
+std::optional<GameState> readSavedGame(const QByteArray& bytes, const GameState& base,
+                                       QString* error)
+{
+    if (bytes.isEmpty())
+        return refuse(error, QStringLiteral("файл пуст"));
+
+    GameState game = base;
+    const qsizetype size = bytes.size();
+    for (int k = 0; k < SavedRecordCount; ++k) {
+        const qsizetype offset = qsizetype(k) * SavedRecordSize;
+        const char* at = bytes.constData() + offset;
+        const auto endsBefore = [&](qsizetype length) { return size - offset < length; };
+        const auto truncated = [k] { return QStringLiteral("файл обрывается в записи %1").arg(fieldRef(k)); };
+        QString why;
+        std::visit([&](auto member) {
+            using T = std::remove_cvref_t<decltype(game.*member)>;
+            if (endsBefore(qsizetype(sizeof(Stored<T>)))) {
+                why = truncated();
+                return;
+            }
+            const Stored<T> raw = getBytes<Stored<T>>(at);
+            if constexpr (std::is_same_v<T, QString>) {
+                // The length is a signed count: negative or past the record is refused.
+                const int length = int16_t(raw);
+                if (length < 0 || length > SavedTextMaxBytes) {
+                    why = QStringLiteral("в записи %1 длина текста %2, а в запись помещается не больше %3 байт")
+                              .arg(fieldRef(k)).arg(length).arg(SavedTextMaxBytes);
+                    return;
+                }
+                if (endsBefore(2 + length)) {
+                    why = truncated();
+                    return;
+                }
+                QStringDecoder decoder(Codec, QStringConverter::Flag::Stateless);
+                QString text = decoder.isValid() ? decoder.decode(QByteArrayView(at + 2, length))
+                                                 : QString();
+                if (!decoder.isValid() || decoder.hasError()) {
+                    why = QStringLiteral("текст в записи %1 не читается в кодировке Windows-1251")
+                              .arg(fieldRef(k));
+                    return;
+                }
+                game.*member = std::move(text);
+            } else if constexpr (std::is_same_v<T, Currency>) {
+                game.*member = Currency::fromUnits(int64_t(raw));
+            } else if constexpr (std::is_same_v<T, float>) {
+                const float value = std::bit_cast<float>(raw);
+                if (!std::isfinite(value)) {
+                    why = QStringLiteral("в записи %1 не число").arg(fieldRef(k));
+                    return;
+                }
+                game.*member = value;
+            } else {
+                game.*member = T(raw);
+            }
+        }, fields[size_t(k)].member);
+        if (!why.isEmpty())
+            return refuse(error, why);
+    }
+    return game;
+}
+
+QString saveGame(const GameState& game, const QString& path)
+{
+    QString why;
+    const QByteArray bytes = encodeSavedGame(game, &why);
+    if (bytes.isEmpty())
+        return QStringLiteral("Игра не сохранена: %1.").arg(why);
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return QStringLiteral("Игра не сохранена: не удалось записать файл «%1».").arg(path);
+    return {};
+}
+
+std::optional<GameState> readSavedGameFile(const QString& path, const GameState& base,
+                                           QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return refuse(error, QFileInfo::exists(path)
+                                 ? QStringLiteral("Не удалось открыть файл «%1».").arg(path)
+                                 : QStringLiteral("Файл «%1» не найден.").arg(path));
+    }
+    // Anything past the last record is never looked at, so a huge file costs nothing.
+    const QByteArray bytes = file.read(SavedGameSize);
+    if (file.error() != QFileDevice::NoError)
+        return refuse(error, QStringLiteral("Не удалось прочитать файл «%1».").arg(path));
+
+    QString why;
+    std::optional<GameState> game = readSavedGame(bytes, base, &why);
+    if (!game)
+        return refuse(error, QStringLiteral("Файл «%1» не загружен: %2.").arg(path, why));
+    return game;
+}
+
+QString loadGame(GameState& game, const QString& path)
+{
+    QString error;
+    std::optional<GameState> loaded = readSavedGameFile(path, game, &error);
+    if (!loaded)
+        return error;
+    game = std::move(*loaded);
+    return {};
+}
+
+QString savedGamePath(const QString& folder, const QString& name)
+{
+    return folder + QLatin1Char('/') + name + QStringLiteral(".sav");
+}
