@@ -4,14 +4,19 @@
 // set its properties by name (QObject::setProperty), so they need nothing but this header.
 #pragma once
 
+#include <QByteArray>
 #include <QFont>
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
+#include <QUrl>
 #include <QVariant>
 #include <QWidget>
 
-#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <stdexcept>
 
 #if defined(VUZEDOVI_BUILDING_LIBRARY)
 #define VUZEDOVI_EXPORT Q_DECL_EXPORT
@@ -78,6 +83,28 @@ public:
 
 private:
     QList<QPair<QString, QVariant>> m_entries;
+};
+
+// Where the control hands the links it opens (default: QDesktopServices::openUrl) and the
+// errors of its painting (default: a modal message box). Hosts and tests may replace them;
+// an empty function restores the default.
+using UrlOpener = std::function<void(const QUrl& url)>;
+VUZEDOVI_EXPORT void setUrlOpener(UrlOpener opener);
+VUZEDOVI_EXPORT void openUrl(const QUrl& url);
+
+using ErrorReporter = std::function<void(QWidget* owner, const QString& caption, const QString& text)>;
+VUZEDOVI_EXPORT void setErrorReporter(ErrorReporter reporter);
+
+// An error inside a paint, carrying the number and description the message box shows.
+class VUZEDOVI_EXPORT ControlError : public std::runtime_error {
+public:
+    ControlError(int number, const QString& description);
+    int number() const { return m_number; }
+    QString description() const { return m_description; }
+
+private:
+    int m_number;
+    QString m_description;
 };
 
 // The description a drawing font is made from (sizes in pixels, weight 400 or 700).
@@ -161,7 +188,11 @@ public:
     void DrawRaisedFrame();
     void DrawSunkenFrame();
     void DrawStyleFrame();
+    // Throws ControlError for a face name longer than 33 characters.
     FontDescription MakeFontDescription(const QFont& font) const;
+
+    // How many full paints (PaintControl) the control has run; ordinary exposes do not count.
+    int fullPaintCount() const;
 
     // Twips per pixel of the screen the control is on, per axis.
     double twipsPerPixelX() const;
@@ -170,6 +201,9 @@ public:
     bool lastPressWasLeft() const;
 
     QSize sizeHint() const override;
+
+    // setStyle(constStyle) above hides QWidget's; keep the widget style reachable.
+    using QWidget::setStyle;
 
 public slots:
     void About();
@@ -195,6 +229,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     struct Private;

@@ -1,0 +1,28 @@
+// The library's About box, shown modally by Tavorel::About().
+#pragma once
+
+#include <QDialog>
+
+#include "vuzedovi/Tavorel.h"
+
+class QLabel;
+
+namespace vuzedovi {
+
+class VUZEDOVI_EXPORT AboutBox : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit AboutBox(QWidget* parent = nullptr);
+
+    static QString mailAddress();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLabel* m_mail = nullptr;
+    QLabel* m_mailImage = nullptr;
+};
+
+} // namespace vuzedovi

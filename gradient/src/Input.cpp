@@ -1,0 +1,272 @@
+// Mouse and keyboard handling of Tavorel.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QStringEncoder>
+#include <QWindow>
+
+#include "TavorelPrivate.h"
+
+namespace vuzedovi {
+
+namespace {
+
+constexpr short VkScrollLock = 145;
+
+struct KeyCode {
+    int qtKey;
+    short vk;
+};
+
+// Keys whose virtual-key code is not their own character code.
+constexpr KeyCode KeyCodes[] = {
+    {Qt::Key_Cancel, 3},       {Qt::Key_Backspace, 8},    {Qt::Key_Tab, 9},
+    {Qt::Key_Backtab, 9},      {Qt::Key_Clear, 12},       {Qt::Key_Return, 13},
+    {Qt::Key_Enter, 13},       {Qt::Key_Shift, 16},       {Qt::Key_Control, 17},
+    {Qt::Key_Alt, 18},         {Qt::Key_Pause, 19},       {Qt::Key_CapsLock, 20},
+    {Qt::Key_Escape, 27},      {Qt::Key_Space, 32},       {Qt::Key_PageUp, 33},
+    {Qt::Key_PageDown, 34},    {Qt::Key_End, 35},         {Qt::Key_Home, 36},
+    {Qt::Key_Left, 37},        {Qt::Key_Up, 38},          {Qt::Key_Right, 39},
+    {Qt::Key_Down, 40},        {Qt::Key_Select, 41},      {Qt::Key_Printer, 42},
+    {Qt::Key_Execute, 43},     {Qt::Key_Print, 44},       {Qt::Key_Insert, 45},
+    {Qt::Key_Delete, 46},      {Qt::Key_Help, 47},        {Qt::Key_Meta, 91},
+    {Qt::Key_Menu, 93},        {Qt::Key_Sleep, 95},       {Qt::Key_NumLock, 144},
+    {Qt::Key_ScrollLock, VkScrollLock},
+    {Qt::Key_Semicolon, 186},  {Qt::Key_Colon, 186},      {Qt::Key_Equal, 187},
+    {Qt::Key_Plus, 187},       {Qt::Key_Comma, 188},      {Qt::Key_Less, 188},
+    {Qt::Key_Minus, 189},      {Qt::Key_Underscore, 189}, {Qt::Key_Period, 190},
+    {Qt::Key_Greater, 190},    {Qt::Key_Slash, 191},      {Qt::Key_Question, 191},
+    {Qt::Key_QuoteLeft, 192},  {Qt::Key_BracketLeft, 219},{Qt::Key_Backslash, 220},
+    {Qt::Key_BracketRight, 221}, {Qt::Key_Apostrophe, 222},
+};
+
+// The keypad's own codes, used when the key event carries the keypad modifier.
+constexpr KeyCode KeypadCodes[] = {
+    {Qt::Key_Asterisk, 106}, {Qt::Key_Plus, 107}, {Qt::Key_Minus, 109},
+    {Qt::Key_Period, 110},   {Qt::Key_Comma, 110}, {Qt::Key_Slash, 111},
+};
+
+short mouseButtonCode(Qt::MouseButtons buttons)
+{
+    short code = 0;
+    if (buttons & Qt::LeftButton)
+        code |= 1;
+    if (buttons & Qt::RightButton)
+        code |= 2;
+    if (buttons & Qt::MiddleButton)
+        code |= 4;
+    return code;
+}
+
+} // namespace
+
+short virtualKeyCode(int qtKey, bool keypad)
+{
+    if (keypad) {
+        if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+            return short(96 + qtKey - Qt::Key_0);
+        for (const KeyCode& k : KeypadCodes)
+            if (k.qtKey == qtKey)
+                return k.vk;
+    }
+    if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z))
+        return short(qtKey);
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+        return short(112 + qtKey - Qt::Key_F1);
+    for (const KeyCode& k : KeyCodes)
+        if (k.qtKey == qtKey)
+            return k.vk;
+    return 0;
+}
+
+short shiftMask(Qt::KeyboardModifiers modifiers)
+{
+    short mask = 0;
+    if (modifiers & Qt::ShiftModifier)
+        mask |= 1;
+    if (modifiers & Qt::ControlModifier)
+        mask |= 2;
+    if (modifiers & Qt::AltModifier)
+        mask |= 4;
+    return mask;
+}
+
+void Tavorel::mousePressEvent(QMouseEvent* event)
+{
+    short button = mouseButtonCode(event->button());
+    short shift = shiftMask(event->modifiers());
+    float x = float(event->position().x() * twipsPerPixelX());
+    float y = float(event->position().y() * twipsPerPixelY());
+    d->pressedButton = event->button();
+
+    if (event->button() == Qt::LeftButton) {
+        d->lastPressLeft = true;
+        switch (d->style) {
+        case constStyle::Button:
+        case constStyle::ToggleButtonUp:
+        case constStyle::ButtonFlat:
+            DrawSunkenFrame();
+            break;
+        case constStyle::ToggleButtonDown:
+        case constStyle::AntiButton:
+            DrawRaisedFrame();
+            break;
+        case constStyle::PanelUp:
+        case constStyle::PanelDown:
+        case constStyle::PanelFlat:
+            d->dragTarget = nullptr;
+            if (d->moveControl == constMoveControl::MoveForm) {
+                if (d->mouseGrabbed) {
+                    releaseMouse();
+                    d->mouseGrabbed = false;
+                }
+                QWindow* handle = window()->windowHandle();
+                if (!handle || !handle->startSystemMove())
+                    d->dragTarget = window();  // no interactive move here: follow the pointer
+            } else if (d->moveControl == constMoveControl::MoveMe) {
+                d->dragTarget = this;
+            }
+            if (d->dragTarget) {
+                d->dragging = true;
+                d->dragStartGlobal = event->globalPosition().toPoint();
+                d->dragStartPos = d->dragTarget->pos();
+            }
+            break;
+        default:
+            break;
+        }
+
+        // The Scroll Lock keystroke: the control takes the focus and receives key down and
+        // key up, which reach the container as KeyDown and KeyUp shortly after the press.
+        setFocus(Qt::MouseFocusReason);
+        QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyPress, Qt::Key_ScrollLock, Qt::NoModifier));
+        QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyRelease, Qt::Key_ScrollLock, Qt::NoModifier));
+
+        if (d->internetLink == constInternetLink::InternetPage)
+            openUrl(QUrl::fromUserInput(d->caption));
+        else if (d->internetLink == constInternetLink::EMail)
+            openUrl(QUrl(QStringLiteral("mailto:") + d->caption + QStringLiteral("?Subject=")
+                         + QStringLiteral("About ...")));
+    } else {
+        d->lastPressLeft = false;
+    }
+    emit MouseDown(button, shift, x, y);
+}
+
+void Tavorel::mouseMoveEvent(QMouseEvent* event)
+{
+    short button = mouseButtonCode(event->buttons());
+    short shift = shiftMask(event->modifiers());
+    float x = float(event->position().x() * twipsPerPixelX());
+    float y = float(event->position().y() * twipsPerPixelY());
+
+    if (d->dragging && d->dragTarget && (event->buttons() & Qt::LeftButton))
+        d->dragTarget->move(d->dragStartPos + event->globalPosition().toPoint() - d->dragStartGlobal);
+
+    if (d->style == constStyle::ButtonFlat) {
+        const double widthTwips = width() * twipsPerPixelX();
+        const double heightTwips = height() * twipsPerPixelY();
+        if (x > 0 && x < widthTwips && y > 0 && y < heightTwips) {
+            if (!d->mouseGrabbed && isVisible()) {
+                grabMouse();
+                d->mouseGrabbed = true;
+            }
+            DrawRaisedFrame();
+        } else {
+            if (d->mouseGrabbed) {
+                releaseMouse();
+                d->mouseGrabbed = false;
+            }
+            PaintControl();
+        }
+    }
+
+    if (d->internetLink == constInternetLink::None)
+        unsetCursor();
+    else
+        setCursor(Qt::PointingHandCursor);
+
+    emit MouseMove(button, shift, x, y);
+}
+
+void Tavorel::mouseReleaseEvent(QMouseEvent* event)
+{
+    short button = mouseButtonCode(event->button());
+    short shift = shiftMask(event->modifiers());
+    float x = float(event->position().x() * twipsPerPixelX());
+    float y = float(event->position().y() * twipsPerPixelY());
+
+    if (event->button() == Qt::LeftButton) {
+        switch (d->style) {
+        case constStyle::Button:
+        case constStyle::ButtonFlat:
+            DrawRaisedFrame();
+            break;
+        // A toggle stores its new Style only; the next full paint shows its frame.
+        case constStyle::ToggleButtonUp:
+            d->style = constStyle::ToggleButtonDown;
+            break;
+        case constStyle::ToggleButtonDown:
+            d->style = constStyle::ToggleButtonUp;
+            break;
+        case constStyle::AntiButton:
+            DrawSunkenFrame();
+            break;
+        default:
+            break;
+        }
+        d->dragging = false;
+        d->dragTarget = nullptr;
+    }
+
+    const bool click = event->button() == d->pressedButton && rect().contains(event->position().toPoint());
+    d->pressedButton = Qt::NoButton;
+    QPointer<Tavorel> self(this);
+    emit MouseUp(button, shift, x, y);
+    if (click && self)
+        emit Click();
+}
+
+void Tavorel::leaveEvent(QEvent* event)
+{
+    if (d->style == constStyle::ButtonFlat) {
+        if (d->mouseGrabbed) {
+            releaseMouse();
+            d->mouseGrabbed = false;
+        }
+        PaintControl();
+    }
+    QWidget::leaveEvent(event);
+}
+
+void Tavorel::keyPressEvent(QKeyEvent* event)
+{
+    short code = virtualKeyCode(event->key(), event->modifiers().testFlag(Qt::KeypadModifier));
+    short shift = shiftMask(event->modifiers());
+    QPointer<Tavorel> self(this);
+    emit KeyDown(code, shift);
+    if (!self)
+        return;
+    // KeyPress carries the character's single-byte code, as typed characters have one.
+    const QString text = event->text();
+    if (text.size() == 1) {
+        QStringEncoder encode("windows-1251");
+        const QByteArray bytes = encode(text);
+        if (bytes.size() == 1 && !encode.hasError()) {
+            short ascii = short(static_cast<unsigned char>(bytes.at(0)));
+            emit KeyPress(ascii);
+        }
+    }
+}
+
+void Tavorel::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->isAutoRepeat())
+        return;
+    short code = virtualKeyCode(event->key(), event->modifiers().testFlag(Qt::KeypadModifier));
+    short shift = shiftMask(event->modifiers());
+    emit KeyUp(code, shift);
+}
+
+} // namespace vuzedovi

@@ -1,0 +1,243 @@
+// The full paint: background, gradient bands, frame and caption.
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <cmath>
+
+#include "TavorelPrivate.h"
+
+namespace vuzedovi {
+
+namespace {
+
+constexpr OleColor Black = 0x000000;
+constexpr OleColor White = 0xFFFFFF;
+constexpr OleColor ThreeDLight = 0x80000016;
+constexpr OleColor AppWorkspace = 0x8000000C;
+constexpr int MaxFaceNameLength = 33;
+
+QColor colourOf(OleColor colour) { return QColor(translateColor(colour)); }
+
+// Rounds to nearest with ties to even, as every conversion to a whole number here does.
+int roundEven(double value) { return int(std::nearbyint(value)); }
+
+// a * b / c rounded to nearest, halves away from zero, as one operation.
+int mulDiv(int a, int b, int c) { return int(std::lround(double(a) * b / c)); }
+
+// A line from `from` towards `to`, the end point excluded; frames are axis-parallel.
+void segment(QPainter& painter, QPoint from, QPoint to, const QColor& colour)
+{
+    if (from == to)
+        return;
+    QPoint last = to;
+    if (from.x() < to.x())
+        last.rx() -= 1;
+    else if (from.x() > to.x())
+        last.rx() += 1;
+    if (from.y() < to.y())
+        last.ry() -= 1;
+    else if (from.y() > to.y())
+        last.ry() += 1;
+    painter.fillRect(QRect(from, last).normalized(), colour);
+}
+
+void paintBands(QPainter& painter, const TavorelState& s, int W, int H)
+{
+    const bool stripes = s.gradientOrientation != constOrientation::Vertical;
+    const int S = stripes ? H : W;
+    const int step = S / 255 > 0 ? S / 255 : 1;
+    short colour[3] = {s.startRgb[0], s.startRgb[1], s.startRgb[2]};
+    int position = 0;
+    for (int c = S; c >= 0; c -= step) {
+        const QRect band = stripes ? QRect(0, position, W, step) : QRect(position, 0, step, H);
+        painter.fillRect(band, QColor(colour[0], colour[1], colour[2]));
+        position += step;
+        // The next band's colour comes from the counter of the band just drawn.
+        for (int channel = 0; channel < 3; ++channel) {
+            const int start = s.startRgb[channel];
+            const int end = s.endRgb[channel];
+            colour[channel] = short(roundEven(start + double(S - c) * double(end - start) / S));
+        }
+    }
+}
+
+// The caption's reference point: the top-left corner of the text cell, which for vertical
+// text is the corner the text starts from as it runs upwards.
+QPoint referencePoint(const TavorelState& s, const PixelGeometry& g, QSize text)
+{
+    const double W = g.W;
+    const double H = g.H;
+    double x = 0;
+    double y = 0;
+    const int align = int(s.textAlign);
+    if (align < 0 || align > 8)
+        return QPoint(0, 0);
+    const int column = align / 3;  // left, middle, right
+    const int row = align % 3;     // top, middle, bottom
+    if (s.textOrientation != constOrientation::Vertical) {
+        const double tw = double(text.width() * g.tppX) / g.tppX;
+        const double th = double(text.height() * g.tppY) / g.tppY;
+        x = column == 0 ? 4 : column == 1 ? (W - tw) / 2 : W - tw - 4;
+        y = row == 0 ? 4 : row == 1 ? (H - th) / 2 : H - th - 4;
+    } else {
+        const double tw = double(text.width() * g.tppX) / g.tppY;
+        const double th = double(text.height() * g.tppY) / g.tppX;
+        x = column == 0 ? 4 : column == 1 ? (W - th) / 2 : W - th - 4;
+        y = row == 0 ? tw + 4 : row == 1 ? (tw + H) / 2 : H - 4;
+    }
+    return QPoint(roundEven(x), roundEven(y));
+}
+
+void drawCaption(QPainter& painter, const QFont& font, bool vertical, const QString& text,
+                 QPoint at, const QColor& colour)
+{
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.translate(at);
+    if (vertical)
+        painter.rotate(-90);
+    painter.drawText(0, QFontMetrics(font).ascent(), text);
+    painter.restore();
+}
+
+} // namespace
+
+int twipsPerPixelFor(int logicalDpi)
+{
+    return logicalDpi > 0 ? int(std::lround(1440.0 / logicalDpi)) : 15;
+}
+
+PixelGeometry pixelGeometry(const QWidget& control)
+{
+    PixelGeometry g;
+    g.tppX = twipsPerPixelFor(control.logicalDpiX());
+    g.tppY = twipsPerPixelFor(control.logicalDpiY());
+    const long widthTwips = std::lround(double(control.width()) * g.tppX);
+    const long heightTwips = std::lround(double(control.height()) * g.tppY);
+    g.W = int(widthTwips / g.tppX);
+    g.H = int(heightTwips / g.tppY);
+    return g;
+}
+
+QString singleByteCaption(const QString& caption)
+{
+    QStringEncoder encode("windows-1251");
+    QStringDecoder decode("windows-1251");
+    QString shown;
+    shown.reserve(caption.size());
+    for (QChar ch : caption) {
+        const QByteArray bytes = encode(QString(ch));
+        const QString back = bytes.size() == 1 && !encode.hasError() ? decode(bytes) : QString();
+        shown += back == QString(ch) ? ch : QChar(u'?');
+        encode.resetState();
+        decode.resetState();
+    }
+    return shown;
+}
+
+Frame styleFrame(constStyle style)
+{
+    switch (style) {
+    case constStyle::Button:
+    case constStyle::ToggleButtonUp:
+    case constStyle::PanelUp:
+        return Frame::Raised;
+    case constStyle::ToggleButtonDown:
+    case constStyle::PanelDown:
+    case constStyle::AntiButton:
+        return Frame::Sunken;
+    default:
+        return Frame::None;
+    }
+}
+
+void paintFrame(QPainter& painter, Frame frame, int W, int H)
+{
+    if (frame == Frame::None || W <= 0 || H <= 0)
+        return;
+    const bool raised = frame == Frame::Raised;
+    const QColor light = colourOf(ThreeDLight);
+    const QColor workspace = colourOf(AppWorkspace);
+    const QColor black = colourOf(Black);
+    const QColor white = colourOf(White);
+    const QColor outerTopLeft = raised ? light : black;
+    const QColor outerBottomRight = raised ? black : light;
+    const QColor innerTopLeft = raised ? white : workspace;
+    const QColor innerBottomRight = raised ? workspace : white;
+
+    segment(painter, {0, 0}, {W - 1, 0}, outerTopLeft);
+    segment(painter, {W - 1, 0}, {W - 1, H - 1}, outerBottomRight);
+    segment(painter, {W - 1, H - 1}, {0, H - 1}, outerBottomRight);
+    segment(painter, {0, H - 1}, {0, 0}, outerTopLeft);
+    segment(painter, {1, 1}, {W - 2, 1}, innerTopLeft);
+    segment(painter, {W - 2, 1}, {W - 2, H - 2}, innerBottomRight);
+    segment(painter, {W - 2, H - 2}, {1, H - 2}, innerBottomRight);
+    segment(painter, {1, H - 2}, {1, 1}, innerTopLeft);
+}
+
+QFont fontFromDescription(const FontDescription& description)
+{
+    QStringDecoder decode("windows-1251");
+    QFont font(decode(description.faceName));
+    font.setPixelSize(std::max(1, std::abs(description.height)));
+    font.setWeight(description.weight >= 700 ? QFont::Bold : QFont::Normal);
+    font.setItalic(description.italic);
+    font.setUnderline(description.underline);
+    font.setStrikeOut(description.strikeOut);
+    return font;
+}
+
+QSize captionSize(const QFont& drawingFont, const QString& caption)
+{
+    const QFontMetrics metrics(drawingFont);
+    return QSize(metrics.horizontalAdvance(caption), metrics.height());
+}
+
+FontDescription Tavorel::MakeFontDescription(const QFont& font) const
+{
+    FontDescription description;
+    double points = font.pointSizeF();
+    if (points <= 0)  // a font sized in pixels
+        points = font.pixelSize() * 72.0 / std::max(1, logicalDpiY());
+    description.height = -mulDiv(roundEven(points), logicalDpiY(), 72);
+    description.weight = font.bold() ? 700 : 400;
+    description.italic = font.italic();
+    description.underline = font.underline();
+    description.strikeOut = font.strikeOut();
+    description.charSet = 1;
+    const QString face = font.family();
+    if (face.size() > MaxFaceNameLength)
+        throw ControlError(9, QStringLiteral("Subscript out of range"));
+    QStringEncoder encode("windows-1251");
+    description.faceName = encode(face);
+    return description;
+}
+
+void paintFull(QPainter& painter, const Tavorel& control, const TavorelState& s)
+{
+    painter.fillRect(control.rect(), colourOf(s.backColor));
+    const PixelGeometry g = pixelGeometry(control);
+    // A control without area shows its background only (the colour step divides by its size).
+    if (g.W <= 0 || g.H <= 0)
+        return;
+    if (s.vuzedovi)
+        paintBands(painter, s, g.W, g.H);
+    paintFrame(painter, styleFrame(s.style), g.W, g.H);
+
+    FontDescription description = control.MakeFontDescription(s.font);
+    const bool vertical = s.textOrientation == constOrientation::Vertical;
+    description.escapement = vertical ? 900 : 0;
+    const QFont font = fontFromDescription(description);
+    const QString text = singleByteCaption(s.caption);
+    const QPoint at = referencePoint(s, g, captionSize(font, text));
+    if (s.text3D == const3D::Convex)
+        drawCaption(painter, font, vertical, text, at, colourOf(s.colorShadow));
+    else if (s.text3D == const3D::Pressed)
+        drawCaption(painter, font, vertical, text, at + QPoint(2, 2), colourOf(s.colorShadow));
+    drawCaption(painter, font, vertical, text, at + QPoint(1, 1), colourOf(s.foreColor));
+}
+
+} // namespace vuzedovi

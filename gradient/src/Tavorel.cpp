@@ -1,0 +1,336 @@
+// Tavorel: properties, lifecycle, the factory and the library's hooks.
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPointer>
+#include <QResizeEvent>
+#include <QShowEvent>
+#include <QTimer>
+
+#include "AboutBox.h"
+#include "TavorelPrivate.h"
+
+namespace vuzedovi {
+
+namespace {
+
+UrlOpener& urlOpener()
+{
+    static UrlOpener opener;
+    return opener;
+}
+
+ErrorReporter& errorReporter()
+{
+    static ErrorReporter reporter;
+    return reporter;
+}
+
+void showErrorBox(QWidget* owner, const QString& caption, const QString& text)
+{
+    QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
+void splitColour(OleColor colour, short (&rgb)[3])
+{
+    const QRgb value = translateColor(colour);
+    rgb[0] = short(qRed(value));
+    rgb[1] = short(qGreen(value));
+    rgb[2] = short(qBlue(value));
+}
+
+} // namespace
+
+void setUrlOpener(UrlOpener opener) { urlOpener() = std::move(opener); }
+
+void openUrl(const QUrl& url)
+{
+    if (urlOpener())
+        urlOpener()(url);
+    else
+        QDesktopServices::openUrl(url);
+}
+
+void setErrorReporter(ErrorReporter reporter) { errorReporter() = std::move(reporter); }
+
+ControlError::ControlError(int number, const QString& description)
+    : std::runtime_error(description.toStdString()), m_number(number), m_description(description)
+{
+}
+
+Tavorel::Tavorel(QWidget* parent)
+    : QWidget(parent), d(new Private)
+{
+    // The design font: Times New Roman 8.25 points, regular.
+    d->font = QFont(QStringLiteral("Times New Roman"));
+    d->font.setPointSizeF(8.25);
+    d->font.setWeight(QFont::Normal);
+    QWidget::setFont(d->font);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::TabFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+Tavorel::~Tavorel()
+{
+    if (d->mouseGrabbed)
+        releaseMouse();
+    delete d;
+}
+
+OleColor Tavorel::ColorStart() const { return d->colorStart; }
+OleColor Tavorel::ColorEnd() const { return d->colorEnd; }
+QFont Tavorel::Font() const { return d->font; }
+QString Tavorel::Caption() const { return d->caption; }
+constOrientation Tavorel::GradientOrientation() const { return d->gradientOrientation; }
+constOrientation Tavorel::TextOrientation() const { return d->textOrientation; }
+constAlign Tavorel::TextAlign() const { return d->textAlign; }
+OleColor Tavorel::BackColor() const { return d->backColor; }
+constStyle Tavorel::Style() const { return d->style; }
+bool Tavorel::Vuzedovi() const { return d->vuzedovi; }
+constInternetLink Tavorel::InternetLink() const { return d->internetLink; }
+constMoveControl Tavorel::MoveControl() const { return d->moveControl; }
+bool Tavorel::AutoSize() const { return d->autoSize; }
+const3D Tavorel::Text3D() const { return d->text3D; }
+OleColor Tavorel::ColorShadow() const { return d->colorShadow; }
+OleColor Tavorel::ForeColor() const { return d->foreColor; }
+
+// Every assignment stores, repaints and reports, apart from the few that say otherwise.
+
+void Tavorel::setColorStart(OleColor value)
+{
+    d->colorStart = value;
+    splitColour(value, d->startRgb);
+    PaintControl();
+    emit PropertyChanged(QStringLiteral("ColorStart"));
+}
+
+void Tavorel::setColorEnd(OleColor value)
+{
+    d->colorEnd = value;
+    splitColour(value, d->endRgb);
+    PaintControl();
+    emit PropertyChanged(QStringLiteral("ColorEnd"));
+}
+
+void Tavorel::setFontProperty(const QFont& value)
+{
+    d->font = value;
+    QWidget::setFont(value);
+    PaintControl();
+    emit PropertyChanged(QStringLiteral("Font"));
+}
+
+void Tavorel::setCaption(const QString& value)
+{
+    d->caption = value;
+    PaintControl();
+    emit PropertyChanged(QStringLiteral("Caption"));
+}
+
+void Tavorel::setGradientOrientation(constOrientation value)
+{
+    d->gradientOrientation = value;
+    PaintControl();
+    emit PropertyChanged(QStringLiteral("GradientOrientation"));
+}
+
+void Tavorel::setTextOrientation(constOrientation value)
+{
+    d->textOrientation = value;
+    PaintControl();
+    emit PropertyChanged(QStringLiteral("TextOrientation"));
+}
+
+void Tavorel::setTextAlign(constAlign value)
+{
+    d->textAlign = value;
+    PaintControl();
+    emit PropertyChanged(QStringLiteral("TextAlign"));
+}
+
+void Tavorel::setBackColor(OleColor value)
+{
+    d->backColor = value;
+    PaintControl();
+    emit PropertyChanged(QStringLiteral("BackColor"));
+}
+
+void Tavorel::setStyle(constStyle value)
+{
+    d->style = value;
+    PaintControl();
+    emit PropertyChanged(QStringLiteral("Style"));
+}
+
+void Tavorel::setVuzedovi(bool value)
+{
+    d->vuzedovi = value;
+    PaintControl();
+    emit PropertyChanged(QStringLiteral("Vuzedovi"));
+}
+
+void Tavorel::setInternetLink(constInternetLink value)
+{
+    d->internetLink = value;
+    PaintControl();
+    emit PropertyChanged(QStringLiteral("InternetLink"));
+}
+
+void Tavorel::setMoveControl(constMoveControl value)
+{
+    d->moveControl = value;
+    emit PropertyChanged(QStringLiteral("MoveControl"));
+}
+
+void Tavorel::setAutoSize(bool value)
+{
+    d->autoSize = value;
+    PaintControl();
+    emit PropertyChanged(QStringLiteral("AutoSize"));
+}
+
+void Tavorel::setText3D(const3D value)
+{
+    d->text3D = value;
+    emit PropertyChanged(QStringLiteral("Text3D"));
+    PaintControl();
+}
+
+void Tavorel::setColorShadow(OleColor value)
+{
+    d->colorShadow = value;
+    emit PropertyChanged(QStringLiteral("ColorShadow"));
+    PaintControl();
+}
+
+void Tavorel::setForeColor(OleColor value)
+{
+    d->foreColor = value;
+    PaintControl();
+    emit PropertyChanged(QStringLiteral("ForeColor"));
+}
+
+bool Tavorel::lastPressWasLeft() const { return d->lastPressLeft; }
+
+int Tavorel::fullPaintCount() const { return d->fullPaints; }
+
+double Tavorel::twipsPerPixelX() const { return twipsPerPixelFor(logicalDpiX()); }
+double Tavorel::twipsPerPixelY() const { return twipsPerPixelFor(logicalDpiY()); }
+
+void Tavorel::PaintControl()
+{
+    ++d->fullPaints;
+    d->overlay = Frame::None;
+    d->errorReported = false;
+    if (d->autoSize) {
+        // Fit the caption with a margin of 4 pixels on each side; vertical text swaps the
+        // measured width and height. The resize repaints through resizeEvent.
+        FontDescription description;
+        try {
+            description = MakeFontDescription(d->font);
+        } catch (const ControlError&) {
+            update();  // the paint reports the error
+            return;
+        }
+        QSize text = captionSize(fontFromDescription(description), singleByteCaption(d->caption));
+        if (d->textOrientation == constOrientation::Vertical)
+            text.transpose();
+        resize(text + QSize(8, 8));
+    }
+    update();
+}
+
+void Tavorel::DrawRaisedFrame()
+{
+    d->overlay = Frame::Raised;
+    update();
+}
+
+void Tavorel::DrawSunkenFrame()
+{
+    d->overlay = Frame::Sunken;
+    update();
+}
+
+void Tavorel::DrawStyleFrame()
+{
+    d->overlay = styleFrame(d->style);
+    update();
+}
+
+QSize Tavorel::sizeHint() const
+{
+    try {
+        QSize text = captionSize(fontFromDescription(MakeFontDescription(d->font)),
+                                 singleByteCaption(d->caption));
+        if (d->textOrientation == constOrientation::Vertical)
+            text.transpose();
+        return (text + QSize(16, 12)).expandedTo(QSize(75, 25));
+    } catch (const ControlError&) {
+        return QSize(75, 25);
+    }
+}
+
+void Tavorel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    try {
+        paintFull(painter, *this, *d);
+    } catch (const ControlError& error) {
+        // Shown once per full paint and outside the paint itself.
+        if (!d->errorReported) {
+            d->errorReported = true;
+            const QString text = QStringLiteral("<%1> - %2").arg(error.number()).arg(error.description());
+            QPointer<Tavorel> self(this);
+            QTimer::singleShot(0, this, [self, text] {
+                const QString caption = QStringLiteral("Ошибка!");
+                if (errorReporter())
+                    errorReporter()(self, caption, text);
+                else
+                    showErrorBox(self, caption, text);
+            });
+        }
+    }
+    // Underline follows InternetLink from the next paint on: the font of this paint is made.
+    d->font.setUnderline(d->internetLink != constInternetLink::None);
+    const PixelGeometry g = pixelGeometry(*this);
+    paintFrame(painter, d->overlay, g.W, g.H);
+}
+
+void Tavorel::resizeEvent(QResizeEvent*)
+{
+    PaintControl();
+}
+
+void Tavorel::showEvent(QShowEvent*)
+{
+    setColorStart(d->colorStart);
+    setColorEnd(d->colorEnd);
+    PaintControl();
+}
+
+void Tavorel::hideEvent(QHideEvent*)
+{
+    if (d->mouseGrabbed) {
+        releaseMouse();
+        d->mouseGrabbed = false;
+    }
+    d->dragging = false;
+}
+
+void Tavorel::About()
+{
+    AboutBox box(this);
+    box.exec();
+}
+
+QWidget* createControl(const QString& progId, QWidget* parent)
+{
+    if (progId.compare(QLatin1String(ProgId), Qt::CaseInsensitive) == 0)
+        return new Tavorel(parent);
+    return nullptr;
+}
+
+} // namespace vuzedovi

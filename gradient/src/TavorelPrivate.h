@@ -1,0 +1,96 @@
+// Internal state of Tavorel, shared by the files that implement it.
+#pragma once
+
+#include <QFont>
+#include <QPoint>
+#include <QString>
+
+#include "vuzedovi/Tavorel.h"
+
+class QPainter;
+
+namespace vuzedovi {
+
+// A frame drawn by input (press, release, hover) on top of the last full paint.
+enum class Frame { None, Raised, Sunken };
+
+// Everything a control keeps; the painting and persistence helpers work on it directly.
+struct TavorelState {
+    // Properties
+    OleColor colorStart = 0;
+    OleColor colorEnd = 0xFFFFFF;
+    QFont font;
+    QString caption = QStringLiteral("Corvalen");
+    constOrientation gradientOrientation = constOrientation::Horizontal;
+    constOrientation textOrientation = constOrientation::Horizontal;
+    constAlign textAlign = constAlign::Center;
+    OleColor backColor = 0x8000000F;
+    constStyle style = constStyle::Button;
+    bool vuzedovi = true;
+    constInternetLink internetLink = constInternetLink::None;
+    constMoveControl moveControl = constMoveControl::None;
+    bool autoSize = false;
+    const3D text3D = const3D::None;
+    OleColor colorShadow = 0xFFFFFF;
+    OleColor foreColor = 0xFFFF;
+
+    // Colour components of ColorStart and ColorEnd, recomputed on assignment and on show.
+    short startRgb[3] = {0, 0, 0};
+    short endRgb[3] = {0, 0, 0};
+
+    bool lastPressLeft = false;
+
+    // The input frame stays until the next full paint clears it.
+    Frame overlay = Frame::None;
+    int fullPaints = 0;
+    bool errorReported = false;
+
+    // Mouse state
+    bool mouseGrabbed = false;
+    Qt::MouseButton pressedButton = Qt::NoButton;
+    bool dragging = false;
+    QPoint dragStartGlobal;
+    QPoint dragStartPos;
+    QWidget* dragTarget = nullptr;
+};
+
+struct Tavorel::Private : TavorelState {};
+
+// Pixel size of a control as the painter computes it: the size in twips divided by the
+// twips-per-pixel factor of its axis.
+struct PixelGeometry {
+    int tppX = 15;
+    int tppY = 15;
+    int W = 0;
+    int H = 0;
+};
+PixelGeometry pixelGeometry(const QWidget& control);
+
+// Paints the background, bands, style frame and caption of a full paint. Throws
+// ControlError from the font description; the caller reports it.
+void paintFull(QPainter& painter, const Tavorel& control, const TavorelState& state);
+
+// Draws one two-pixel frame (nothing for Frame::None).
+void paintFrame(QPainter& painter, Frame frame, int W, int H);
+
+// The frame the given Style draws.
+Frame styleFrame(constStyle style);
+
+// The drawing font made from a description, and the size of the caption drawn with it.
+QFont fontFromDescription(const FontDescription& description);
+QSize captionSize(const QFont& drawingFont, const QString& caption);
+
+// Twips per pixel for a logical resolution, rounded to a whole number.
+int twipsPerPixelFor(int logicalDpi);
+
+// The caption as the control draws it: through the single-byte Windows-1251 code page,
+// with characters outside it shown as '?'.
+QString singleByteCaption(const QString& caption);
+
+// Windows virtual-key code for a Qt key (0 when it has none).
+short virtualKeyCode(int qtKey, bool keypad = false);
+
+// Windows shift mask (1 Shift, 2 Ctrl, 4 Alt) for Qt modifiers.
+short shiftMask(Qt::KeyboardModifiers modifiers);
+
+} // namespace vuzedovi
