@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
-#include <string_view>
 #include <type_traits>
 
 namespace {
@@ -112,15 +111,15 @@ constexpr bool kindFitsField(const SavedField& f)
     return false;
 }
 
-// Every row's kind matches its field, and no field or name is saved twice.
+// Every row's kind matches its field, and no field is saved twice (the rows take their names
+// from their fields, so no name is either).
 constexpr bool tableIsSound()
 {
     for (size_t i = 0; i < fields.size(); ++i) {
         if (!kindFitsField(fields[i]))
             return false;
         for (size_t j = 0; j < i; ++j) {
-            if (fields[i].member == fields[j].member
-                || std::string_view(fields[i].name) == std::string_view(fields[j].name))
+            if (fields[i].member == fields[j].member)
                 return false;
         }
     }
@@ -242,7 +241,9 @@ std::optional<GameState> readSavedGame(const QByteArray& bytes, const GameState&
         const qsizetype offset = qsizetype(k) * SavedRecordSize;
         const char* at = bytes.constData() + offset;
         const auto endsBefore = [&](qsizetype length) { return size - offset < length; };
-        const auto truncated = [k] { return QStringLiteral("файл обрывается в записи %1").arg(fieldRef(k)); };
+        const auto truncated = [k] {
+            return QStringLiteral("файл обрывается в записи %1").arg(fieldRef(k));
+        };
         QString why;
         std::visit([&](auto member) {
             using T = std::remove_cvref_t<decltype(game.*member)>;
@@ -255,7 +256,8 @@ std::optional<GameState> readSavedGame(const QByteArray& bytes, const GameState&
                 // The length is a signed count: negative or past the record is refused.
                 const int length = int16_t(raw);
                 if (length < 0 || length > SavedTextMaxBytes) {
-                    why = QStringLiteral("в записи %1 длина текста %2, а в запись помещается не больше %3 байт")
+                    why = QStringLiteral("в записи %1 длина текста %2, а в запись помещается "
+                                         "не больше %3 байт")
                               .arg(fieldRef(k)).arg(length).arg(SavedTextMaxBytes);
                     return;
                 }
