@@ -31,16 +31,11 @@ void segment(QPainter& painter, QPoint from, QPoint to, const QColor& colour)
 {
     if (from == to)
         return;
-    QPoint last = to;
-    if (from.x() < to.x())
-        last.rx() -= 1;
-    else if (from.x() > to.x())
-        last.rx() += 1;
-    if (from.y() < to.y())
-        last.ry() -= 1;
-    else if (from.y() > to.y())
-        last.ry() += 1;
-    painter.fillRect(QRect(from, last).normalized(), colour);
+    const QPoint direction((to.x() > from.x()) - (to.x() < from.x()), (to.y() > from.y()) - (to.y() < from.y()));
+    const QPoint last = to - direction;
+    painter.fillRect(QRect(QPoint(std::min(from.x(), last.x()), std::min(from.y(), last.y())),
+                           QPoint(std::max(from.x(), last.x()), std::max(from.y(), last.y()))),
+                     colour);
 }
 
 void paintBands(QPainter& painter, const TavorelState& s, int W, int H)
@@ -124,16 +119,15 @@ PixelGeometry pixelGeometry(const QWidget& control)
 
 QString singleByteCaption(const QString& caption)
 {
-    QStringEncoder encode("windows-1251");
-    QStringDecoder decode("windows-1251");
     QString shown;
     shown.reserve(caption.size());
     for (QChar ch : caption) {
+        // A fresh converter per character: an unmappable one leaves the encoder in error.
+        QStringEncoder encode("windows-1251");
         const QByteArray bytes = encode(QString(ch));
-        const QString back = bytes.size() == 1 && !encode.hasError() ? decode(bytes) : QString();
-        shown += back == QString(ch) ? ch : QChar(u'?');
-        encode.resetState();
-        decode.resetState();
+        const bool mapped = bytes.size() == 1 && !encode.hasError()
+            && QStringDecoder("windows-1251").decode(bytes) == QString(ch);
+        shown += mapped ? ch : QChar(u'?');
     }
     return shown;
 }
