@@ -41,11 +41,11 @@ AboutBox::AboutBox(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("ActiveX Control \"%1\"").arg(QLatin1String(TypeLibraryName)));
-    setFixedSize(380, 250);
+    setFixedSize(380, 280);
 
-    QLabel* title = label(this, "lblTitle", QStringLiteral("%1 — %2")
+    QLabel* title = label(this, "lblTitle", QStringLiteral("%1\n%2")
                               .arg(QLatin1String(TypeLibraryName), QLatin1String(LibraryDescription)),
-                          QRect(16, 12, 348, 28));
+                          QRect(16, 10, 348, 52));
     QFont titleFont = title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
     titleFont.setBold(true);
@@ -53,20 +53,20 @@ AboutBox::AboutBox(QWidget* parent)
 
     label(this, "lblVersion", QStringLiteral("Version %1.%2.%3")
               .arg(VersionMajor).arg(VersionMinor).arg(VersionRevision),
-          QRect(16, 42, 348, 20));
+          QRect(16, 68, 348, 20));
     label(this, "lblDescription",
           QStringLiteral("Copyright © 2001-2003 Corvalen. All rights reserved."),
-          QRect(16, 66, 348, 20));
+          QRect(16, 92, 348, 20));
     label(this, "lblDisclaimer",
           QStringLiteral("This control is provided \"as is\", without warranty of any kind. "
                          "You use it at your own risk."),
-          QRect(16, 92, 348, 40));
+          QRect(16, 118, 348, 40));
 
     m_mailImage = new QLabel(this);
     m_mailImage->setObjectName(QStringLiteral("imgMailo"));
     m_mailImage->setPixmap(envelope());
-    m_mailImage->setGeometry(16, 146, 32, 22);
-    m_mail = label(this, "lblMailo", mailAddress(), QRect(56, 148, 308, 20));
+    m_mailImage->setGeometry(16, 172, 32, 22);
+    m_mail = label(this, "lblMailo", mailAddress(), QRect(56, 174, 308, 20));
     QFont mailFont = m_mail->font();
     mailFont.setUnderline(true);
     m_mail->setFont(mailFont);
@@ -78,7 +78,7 @@ AboutBox::AboutBox(QWidget* parent)
 
     auto* close = new Tavorel(this);
     close->setObjectName(QStringLiteral("Tavorel1"));
-    close->setGeometry(140, 196, 100, 32);
+    close->setGeometry(140, 226, 100, 32);
     close->setColorStart(0x000040);
     close->setColorEnd(0x0000FF);
     close->setCaption(QStringLiteral("Close"));
