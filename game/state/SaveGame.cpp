@@ -146,8 +146,7 @@ U getBytes(const char* at)
     return value;
 }
 
-// The file's bytes of each kind of value, as the unsigned type of the same width.
-// (a text stores its length there).
+// Each kind of value as the unsigned type of its width in the file (for a text, its length).
 template <class T> struct StoredAs { using type = std::make_unsigned_t<T>; };
 template <> struct StoredAs<float> { using type = uint32_t; };
 template <> struct StoredAs<Currency> { using type = uint64_t; };
@@ -239,7 +238,6 @@ std::optional<GameState> readSavedGame(const QByteArray& bytes, const GameState&
     const qsizetype size = bytes.size();
     for (int k = 0; k < SavedRecordCount; ++k) {
         const qsizetype offset = qsizetype(k) * SavedRecordSize;
-        const char* at = bytes.constData() + offset;
         const auto endsBefore = [&](qsizetype length) { return size - offset < length; };
         const auto truncated = [k] {
             return QStringLiteral("файл обрывается в записи %1").arg(fieldRef(k));
@@ -251,6 +249,7 @@ std::optional<GameState> readSavedGame(const QByteArray& bytes, const GameState&
                 why = truncated();
                 return;
             }
+            const char* at = bytes.constData() + offset;
             const Stored<T> raw = getBytes<Stored<T>>(at);
             if constexpr (std::is_same_v<T, QString>) {
                 // The length is a signed count: negative or past the record is refused.
