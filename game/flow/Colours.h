@@ -1,0 +1,31 @@
+// Colours of plain controls. The game keeps colours as 0x00BBGGRR values (red in the low
+// byte); labels show them as their background and text colour.
+#pragma once
+
+#include <QColor>
+
+#include <cstdint>
+
+class QWidget;
+
+QColor toQColor(uint32_t bgr);
+uint32_t toBgr(const QColor& colour);
+
+// The background a label or plain control paints behind its text.
+void setBackColour(QWidget* widget, uint32_t bgr);
+uint32_t backColour(const QWidget* widget);
+// Its text colour.
+void setForeColour(QWidget* widget, uint32_t bgr);
+uint32_t foreColour(const QWidget* widget);
+
+// The design-time colours of the default scheme.
+namespace DesignColours {
+inline constexpr uint32_t PanelStart = 0x000040;   // dark red
+inline constexpr uint32_t PanelEnd = 0x0000FF;     // red
+inline constexpr uint32_t PanelCaption = 0x00FFFF; // yellow
+inline constexpr uint32_t LabelBack = 0x000080;
+inline constexpr uint32_t LabelText = 0x00FFFF;
+inline constexpr uint32_t ChoiceButtons = 0x000080;
+inline constexpr uint32_t WindowBody = 0x000018; // the screens' own dark background
+inline constexpr uint32_t Hover = 0x0000FF;      // a hovered label
+} // namespace DesignColours

@@ -1,0 +1,421 @@
+#include "MainScreen.h"
+
+#include "Colours.h"
+#include "Controls.h"
+#include "Dialogs.h"
+#include "GameFlow.h"
+#include "HoverReset.h"
+#include "MainScreenPages.h"
+#include "MenuScreen.h"
+#include "ToolbarIcons.h"
+
+#include "state/Career.h"
+#include "state/GameState.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+
+#include <vuzedovi/Tavorel.h>
+
+namespace {
+const QString ProgramTitle = QStringLiteral("Тревинор");
+
+constexpr int TitleHeight = 28, ToolbarHeight = 60;
+
+// What a toolbar key does besides selecting its page.
+enum class KeyEffect { Page, Development, Internet, Rest, Menu };
+
+struct ToolbarKeyRow {
+    const char* key;
+    const char* text;
+    KeyEffect effect;
+    int page; // for KeyEffect::Page
+};
+
+constexpr ToolbarKeyRow toolbarKeys[] = {
+    {"Obuchenie", "Обучение", KeyEffect::Page, TrainingPage},
+    {"Rabota", "Работа", KeyEffect::Page, JobsPage},
+    {"Komp", "Компьютер", KeyEffect::Page, ComputerPage},
+    {"Program", "Программы", KeyEffect::Page, SoftwarePage},
+    {"Razrab", "Разработка", KeyEffect::Development, 0},
+    {"Inet", "Интернет", KeyEffect::Internet, 0},
+    {"Otdih", "Отдых", KeyEffect::Rest, 0},
+    {"Menu", "Меню", KeyEffect::Menu, 0},
+};
+
+struct ConfirmRow {
+    const char* button;
+    int page;
+};
+constexpr ConfirmRow confirmButtons[] = {
+    {"cmdDa", TrainingPage},
+    {"cmdDa2", JobsPage},
+    {"cmdKompDa", ComputerPage},
+    {"cmdProgDa", SoftwarePage},
+};
+
+struct PageRow {
+    const char* name;
+    void (*build)(QWidget*);
+};
+constexpr PageRow pages[MainPageCount] = {
+    {"tabHome", buildHomePage},
+    {"tabTraining", buildTrainingPage},
+    {"tabJobs", buildJobsPage},
+    {"tabComputer", buildComputerPage},
+    {"tabSoftware", buildSoftwarePage},
+};
+
+// The melody timers and the melody flag each follows.
+struct MelodyTimerRow {
+    const char* timer;
+    Flag GameState::*flag;
+};
+constexpr MelodyTimerRow melodyTimers[] = {
+    {"timMel1", &GameState::melody1On},
+    {"timMel2", &GameState::melody2On},
+    {"timMel3", &GameState::melody3On},
+};
+
+QTimer* namedTimer(QObject* owner, const char* name, int intervalMs)
+{
+    auto* timer = new QTimer(owner);
+    timer->setObjectName(QString::fromLatin1(name));
+    timer->setInterval(intervalMs);
+    return timer;
+}
+
+vuzedovi::Tavorel* tavorel(QWidget* control)
+{
+    return qobject_cast<vuzedovi::Tavorel*>(control);
+}
+} // namespace
+
+MainScreen::MainScreen(GameFlow& flow, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_flow(flow)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(ProgramTitle);
+    setFixedSize(Width, Height);
+    setBackColour(this, DesignColours::WindowBody);
+    setForeColour(this, DesignColours::LabelText);
+
+    m_timerMain = namedTimer(this, "TimerMain", 1000);
+    m_tmrDviz = namedTimer(this, "tmrDviz", SlideIntervalMs);
+    for (const MelodyTimerRow& row : melodyTimers)
+        namedTimer(this, row.timer, MelodyIntervalMs);
+
+    buildTitleBar();
+    buildToolbar();
+    buildPages();
+    connectControls();
+    for (const auto& fill : m_flow.services().fillMainScreen)
+        fill(*this);
+    load();
+}
+
+MainScreen::~MainScreen() = default;
+
+void MainScreen::buildTitleBar()
+{
+    createTavorels(this, {
+        {"Tavorel27", nullptr, {0, 0, Width, TitleHeight}, titleBarProperties(QStringLiteral("  Тревинор"))},
+        {"cmdMin", "Tavorel27", {Width - 56, 3, 24, 22}, buttonProperties(QStringLiteral("-"))},
+        {"cmdClose", "Tavorel27", {Width - 28, 3, 24, 22}, buttonProperties(QStringLiteral("X"))},
+    });
+}
+
+void MainScreen::buildToolbar()
+{
+    m_toolbar = new QToolBar(this);
+    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar->setGeometry(0, TitleHeight, Width, ToolbarHeight);
+    m_toolbar->setMovable(false);
+    m_toolbar->setIconSize(QSize(32, 32));
+    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    QPalette palette = m_toolbar->palette();
+    palette.setColor(QPalette::Window, QColor(48, 0, 0));
+    palette.setColor(QPalette::Button, QColor(96, 0, 0));
+    palette.setColor(QPalette::ButtonText, QColor(255, 255, 0));
+    palette.setColor(QPalette::WindowText, QColor(255, 255, 0));
+    m_toolbar->setPalette(palette);
+    m_toolbar->setAutoFillBackground(true);
+    for (const ToolbarKeyRow& row : toolbarKeys) {
+        const QString key = QString::fromLatin1(row.key);
+        QAction* action = m_toolbar->addAction(toolbarIcon(key), QString::fromUtf8(row.text));
+        action->setObjectName(key);
+        action->setToolTip(QString::fromUtf8(row.text));
+        connect(action, &QAction::triggered, this, [this, key] { toolbarKey(key); });
+    }
+}
+
+void MainScreen::buildPages()
+{
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs->setGeometry(0, TitleHeight + ToolbarHeight, PageWidth, PageHeight);
+    m_tabs->setDocumentMode(true);
+    // The toolbar switches the pages; the tabs themselves are not shown.
+    m_tabs->tabBar()->hide();
+    for (const PageRow& row : pages) {
+        auto* page = new QWidget;
+        page->setObjectName(QString::fromLatin1(row.name));
+        page->setFixedSize(PageWidth, PageHeight);
+        setBackColour(page, DesignColours::WindowBody);
+        page->setMouseTracking(true);
+        row.build(page);
+        m_tabs->addTab(page, QString::fromLatin1(row.name));
+    }
+}
+
+void MainScreen::connectControls()
+{
+    // Title bar: minimise on Click; the close button has no action.
+    connect(tavorel(control("cmdMin")), &vuzedovi::Tavorel::Click, this,
+            [this] { showMinimized(); });
+
+    for (const ConfirmRow& row : confirmButtons) {
+        const int pageNumber = row.page;
+        connect(tavorel(control(row.button)), &vuzedovi::Tavorel::KeyUp, this,
+                [this, pageNumber](short&, short&) { confirmPage(pageNumber); });
+    }
+
+    for (const QString& name : hoverResetPanelNames()) {
+        if (auto* panel = findChild<vuzedovi::Tavorel*>(name))
+            connect(panel, &vuzedovi::Tavorel::MouseMove, this,
+                    [this](short&, short&, float&, float&) { hoverReset(); });
+    }
+
+    m_slider = control<QSlider>("Slider1");
+    m_slider->setValue(SliderStart);
+    connect(m_slider, &QSlider::valueChanged, this, [this] { setClockFromSlider(); });
+    m_moodBarControl = control<QProgressBar>("ProgressBar1");
+
+    connect(m_timerMain, &QTimer::timeout, this, &MainScreen::dailyTick);
+    connect(m_tmrDviz, &QTimer::timeout, this, &MainScreen::slideTick);
+
+    m_lblPO = control<QLabel>("lblPO");
+    m_lblLegenda = control<QLabel>("lblLegenda");
+    m_lblPO->installEventFilter(this);
+    m_lblLegenda->installEventFilter(this);
+}
+
+void MainScreen::load()
+{
+    GameState& g = m_flow.game();
+    // 1. The menu may offer saving and continuing from now on.
+    g.mainScreenShown = True;
+    g.mainScreenShown2 = True;
+    // 2. The clock as the slider stands.
+    setClockFromSlider();
+    // 3. The legend and the software panel start hidden.
+    m_legend = LegendToggle();
+    m_slide = SoftwarePanelSlide();
+    // 4. The melody timers follow the melody flags.
+    for (const MelodyTimerRow& row : melodyTimers) {
+        QTimer* timer = control<QTimer>(row.timer);
+        if (g.*row.flag == True)
+            timer->start();
+        else if (g.*row.flag == False)
+            timer->stop();
+    }
+    // 5. Unless the settings were once cancelled: the colour scheme and the hand cursor.
+    if (g.settingsCancelled != False)
+        return;
+    if (m_flow.services().applyColourScheme)
+        m_flow.services().applyColourScheme(*this);
+    m_toolbar->setCursor(Qt::PointingHandCursor);
+    m_lblPO->setCursor(Qt::PointingHandCursor);
+    m_lblLegenda->setCursor(Qt::PointingHandCursor);
+}
+
+QWidget* MainScreen::page(int number) const
+{
+    return m_tabs->widget(number);
+}
+
+void MainScreen::setClockFromSlider()
+{
+    const ClockSetting setting = clockForSlider(m_slider->value());
+    if (setting.intervalMs)
+        m_timerMain->setInterval(*setting.intervalMs);
+    if (setting.enabled)
+        m_timerMain->start();
+    else
+        m_timerMain->stop();
+}
+
+void MainScreen::stopClock()
+{
+    m_timerMain->stop();
+}
+
+void MainScreen::resumeClock()
+{
+    if (clockResumes(m_slider->value()))
+        m_timerMain->start();
+}
+
+void MainScreen::setMoodBar(float mood)
+{
+    m_moodBar = mood;
+    m_moodBarControl->setValue(int(mood));
+}
+
+void MainScreen::dailyTick()
+{
+    const DayResult day = ::dailyTick(m_flow.game(), m_moodBar);
+    setCaption(control("Label1"), day.label1);
+    setCaption(control("lblStazh"), day.lblStazh);
+    if (day.gameOver) {
+        // No further day while the message is up; closing it ends the program.
+        stopClock();
+        m_flow.dialogs().tell(this, QStringLiteral("Game Over"), ProgramTitle,
+                              Dialogs::Icon::None);
+        m_flow.quit();
+        return;
+    }
+    setMoodBar(day.moodBar);
+    setCaption(control("lblPercent"), day.lblPercent);
+    setCaption(control("lblDengi"), day.lblDengi);
+    // The development screen shows the project's progress.
+    if (day.development)
+        emit developmentAdvanced(*day.development);
+}
+
+void MainScreen::showPlayerLabels(const PlayerLabels& labels)
+{
+    setCaption(control("lblName"), labels.lblName);
+    setCaption(control("lblStatus"), labels.lblStatus);
+    setCaption(control("lblOpit"), labels.lblOpit);
+    setCaption(control("lblRab"), labels.lblRab);
+    setCaption(control("lblDengi"), labels.lblDengi);
+}
+
+void MainScreen::toolbarKey(const QString& key)
+{
+    const ToolbarKeyRow* row = nullptr;
+    for (const ToolbarKeyRow& candidate : toolbarKeys) {
+        if (key == QLatin1String(candidate.key))
+            row = &candidate;
+    }
+    if (!row)
+        return;
+
+    const Services& services = m_flow.services();
+    switch (row->effect) {
+    case KeyEffect::Page:
+        m_tabs->setCurrentIndex(row->page);
+        stopClock();
+        break;
+    case KeyEffect::Development:
+        // The clock keeps running: a project advances while its screen is open.
+        if (services.openDevelopment) {
+            hide();
+            services.openDevelopment(*this);
+        }
+        break;
+    case KeyEffect::Internet:
+    case KeyEffect::Rest: {
+        const auto& open = row->effect == KeyEffect::Internet ? services.openInternet
+                                                              : services.openRest;
+        if (open) {
+            hide();
+            open(*this);
+            stopClock();
+        }
+        break;
+    }
+    case KeyEffect::Menu: {
+        stopClock();
+        MenuScreen* menu = m_flow.openMenu(GameFlow::MenuMode::Modal);
+        QPointer<MenuScreen> guard(menu);
+        connect(menu, &MenuScreen::closed, this, [guard] {
+            if (guard)
+                guard->enableSaveAndContinue();
+        });
+        break;
+    }
+    }
+}
+
+void MainScreen::confirmPage(int pageNumber)
+{
+    m_tabs->setCurrentIndex(HomePage);
+    GameState& g = m_flow.game();
+    if (pageNumber == TrainingPage) {
+        const StatusLabels status = recomputeExperience(g);
+        setCaption(control("lblStatus"), status.lblStatus);
+        setCaption(control("lblOpit"), status.lblOpit);
+    } else if (pageNumber == JobsPage) {
+        if (const auto line = jobLineForPay(g.dailyPay))
+            setCaption(control("lblRab"), *line);
+    }
+    resumeClock();
+    emit pageConfirmed(pageNumber);
+}
+
+void MainScreen::toggleLegend()
+{
+    const LegendToggle::View view = m_legend.toggle();
+    control("Tavorel29")->setVisible(view.legendVisible);
+    m_lblLegenda->setText(view.caption);
+    m_lblLegenda->setToolTip(view.toolTip);
+}
+
+void MainScreen::placeSoftwarePanel()
+{
+    QWidget* panel = control("Tavorel26");
+    panel->move(SoftwarePanelOriginX + twipsToPixels(m_slide.left()),
+                SoftwarePanelOriginY + twipsToPixels(m_slide.top()));
+    panel->setVisible(m_slide.visible());
+    if (m_slide.visible())
+        panel->raise();
+}
+
+void MainScreen::toggleSoftwarePanel()
+{
+    m_lblPO->setText(m_slide.toggle());
+    m_tmrDviz->start();
+    placeSoftwarePanel();
+}
+
+void MainScreen::slideTick()
+{
+    m_slide.tick();
+    if (!m_slide.sliding())
+        m_tmrDviz->stop();
+    placeSoftwarePanel();
+}
+
+void MainScreen::hoverReset()
+{
+    ::hoverReset(this, m_flow.game().colourChoiceButtons.value_or(DefaultColours::ChoiceButtons));
+}
+
+bool MainScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool legend = watched == m_lblLegenda;
+    if (legend || watched == m_lblPO) {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton
+                && static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint())) {
+                legend ? toggleLegend() : toggleSoftwarePanel();
+                return true;
+            }
+        } else if (legend && event->type() == QEvent::MouseMove) {
+            setBackColour(m_lblLegenda, DesignColours::Hover);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

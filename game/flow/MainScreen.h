@@ -1,0 +1,91 @@
+// The main screen frmMain: the player's data, the game clock, the tabbed pages and the
+// toolbar that leads to every other screen.
+#pragma once
+
+#include "NavigationRules.h"
+
+#include "state/DailyTick.h"
+#include "state/NewGame.h"
+
+#include <QWidget>
+
+class GameFlow;
+class QLabel;
+class QProgressBar;
+class QSlider;
+class QTabWidget;
+class QTimer;
+class QToolBar;
+
+class MainScreen : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int Width = 800, Height = 600;
+    static constexpr int SliderStart = SliderNormal; // a new game starts running, a day a second
+    static constexpr int SlideIntervalMs = 15;
+    static constexpr int MelodyIntervalMs = 500;
+
+    explicit MainScreen(GameFlow& flow, QWidget* parent = nullptr);
+    ~MainScreen() override;
+
+    QWidget* page(int number) const;
+    // The named control of this screen.
+    template <class T = QWidget> T* control(const char* name) const
+    {
+        return findChild<T*>(QString::fromLatin1(name));
+    }
+
+    // The game clock TimerMain.
+    void setClockFromSlider(); // the speed change: 5000 ms, 1000 ms or stopped
+    void stopClock();
+    void resumeClock();        // runs again unless the slider stands at pause
+    void dailyTick();          // one tick of TimerMain
+    // The mood the bar ProgressBar1 holds, exactly (the bar itself shows whole percent).
+    float moodBar() const { return m_moodBar; }
+    void setMoodBar(float mood);
+
+    void showPlayerLabels(const PlayerLabels& labels);
+
+    // Toolbar1: the key of the pressed button. Unknown keys do nothing.
+    void toolbarKey(const QString& key);
+    // The confirm button "Да" of page 1 to 4.
+    void confirmPage(int page);
+
+    void toggleLegend();
+    void toggleSoftwarePanel();
+    void slideTick();
+    const SoftwarePanelSlide& softwarePanel() const { return m_slide; }
+    int16_t legendFlag() const { return m_legend.flag(); }
+
+    void hoverReset();
+
+signals:
+    // A page was left with its "Да" (the page is 0 again and the clock resumed by then).
+    void pageConfirmed(int page);
+    // The tick advanced the project under development.
+    void developmentAdvanced(const DevelopmentProgress& progress);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildTitleBar();
+    void buildToolbar();
+    void buildPages();
+    void connectControls();
+    void load();
+    void placeSoftwarePanel();
+
+    GameFlow& m_flow;
+    QTimer* m_timerMain = nullptr;
+    QTimer* m_tmrDviz = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    QToolBar* m_toolbar = nullptr;
+    QSlider* m_slider = nullptr;
+    QProgressBar* m_moodBarControl = nullptr;
+    QLabel* m_lblPO = nullptr;
+    QLabel* m_lblLegenda = nullptr;
+    float m_moodBar = 0.0f;
+    SoftwarePanelSlide m_slide;
+    LegendToggle m_legend;
+};

@@ -1,0 +1,258 @@
+#include "MenuScreen.h"
+
+#include "AboutBox.h"
+#include "Colours.h"
+#include "Dialogs.h"
+#include "GameFlow.h"
+
+#include "state/GameState.h"
+
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+enum class MenuAction { Save, Load, NewGame, Continue, Options, About, Exit };
+
+struct MenuButtonRow {
+    const char* name;
+    const char* caption;
+    MenuAction action;
+};
+
+// In the order of their numbers, top to bottom.
+constexpr MenuButtonRow menuButtons[] = {
+    {"cmdSave", "Сохранить игру", MenuAction::Save},
+    {"cmdLoad", "Загрузить игру", MenuAction::Load},
+    {"cmdNevG", "Новая игра", MenuAction::NewGame},
+    {"cmdContinue", "Продолжить игру", MenuAction::Continue},
+    {"cmdOptions", "Настройки", MenuAction::Options},
+    {"cmdAbout", "О программе", MenuAction::About},
+    {"cmdExit", "Выход из игры", MenuAction::Exit},
+};
+
+const QString ProgramTitle = QStringLiteral("Тревинор");
+
+constexpr int Width = 360;
+constexpr int ButtonWidth = 280, ButtonHeight = 42, ButtonGap = 10, ButtonsTop = 104;
+constexpr int Height = ButtonsTop + 7 * (ButtonHeight + ButtonGap) + 20;
+
+QFont menuFont()
+{
+    // "Scrawl" where it is installed, else a slanted serif with Cyrillic letters.
+    QFont font;
+    font.setFamilies({QStringLiteral("Scrawl"), QStringLiteral("DejaVu Serif")});
+    font.setPointSize(14);
+    font.setBold(true);
+    font.setItalic(true);
+    return font;
+}
+
+void paintButton(QPushButton* button, uint32_t colour)
+{
+    setBackColour(button, colour);
+}
+} // namespace
+
+MenuScreen::MenuScreen(GameFlow& flow, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_flow(flow)
+{
+    setObjectName(QStringLiteral("frmMenu"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Тревинор — главное меню"));
+    setFixedSize(Width, Height);
+    setMouseTracking(true);
+
+    for (int i = 0; i < MenuHighlight::ButtonCount; ++i) {
+        const MenuButtonRow& row = menuButtons[i];
+        auto* button = new QPushButton(QString::fromUtf8(row.caption), this);
+        button->setObjectName(QString::fromLatin1(row.name));
+        button->setGeometry((Width - ButtonWidth) / 2, ButtonsTop + i * (ButtonHeight + ButtonGap),
+                            ButtonWidth, ButtonHeight);
+        button->setFont(menuFont());
+        button->setMouseTracking(true);
+        setForeColour(button, 0x00FFFF);
+        QPalette p = button->palette();
+        p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(150, 90, 90));
+        button->setPalette(p);
+        paintButton(button, NormalColour);
+        button->installEventFilter(this);
+        connect(button, &QPushButton::clicked, this, [this, i] { press(i + 1); });
+        m_buttons[size_t(i)] = button;
+    }
+    load();
+}
+
+void MenuScreen::load()
+{
+    // The resource cursor of clickable controls.
+    for (QPushButton* button : m_buttons)
+        button->setCursor(Qt::PointingHandCursor);
+    if (m_flow.services().buildColourRegistry)
+        m_flow.services().buildColourRegistry();
+    const GameState& g = m_flow.game();
+    enableSaveAndContinue(g.mainScreenShown == True && g.mainScreenShown2 == True);
+    m_flow.game().melody1On = True;
+}
+
+QPushButton* MenuScreen::button(int number) const
+{
+    if (number < 1 || number > MenuHighlight::ButtonCount)
+        return nullptr;
+    return m_buttons[size_t(number - 1)];
+}
+
+void MenuScreen::enableSaveAndContinue(bool enabled)
+{
+    button(1)->setEnabled(enabled);
+    button(4)->setEnabled(enabled);
+}
+
+int MenuScreen::numberOf(const QObject* object) const
+{
+    for (int i = 0; i < MenuHighlight::ButtonCount; ++i) {
+        if (m_buttons[size_t(i)] == object)
+            return i + 1;
+    }
+    return 0;
+}
+
+void MenuScreen::apply(const std::vector<MenuHighlight::Change>& changes)
+{
+    for (const MenuHighlight::Change& change : changes)
+        paintButton(button(change.button), change.highlighted ? HighlightColour : NormalColour);
+}
+
+bool MenuScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    const int k = numberOf(watched);
+    if (k != 0) {
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            apply(m_highlight.focusIn(k));
+            break;
+        case QEvent::FocusOut:
+            apply(m_highlight.focusOut());
+            break;
+        case QEvent::MouseMove:
+            apply(m_highlight.mouseOver(k));
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MenuScreen::mouseMoveEvent(QMouseEvent* event)
+{
+    // A move a button passes on to its parent is not a move over the background.
+    if (!childAt(event->position().toPoint()))
+        apply(m_highlight.backgroundMove());
+    QWidget::mouseMoveEvent(event);
+}
+
+void MenuScreen::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient body(0, 0, 0, height());
+    body.setColorAt(0, QColor(64, 0, 0));
+    body.setColorAt(1, QColor(16, 0, 0));
+    p.fillRect(rect(), body);
+
+    QFont title = menuFont();
+    title.setPointSize(30);
+    p.setFont(title);
+    const QRect titleBox(0, 14, width(), 56);
+    p.setPen(QColor(0, 0, 0, 160));
+    p.drawText(titleBox.translated(3, 3), Qt::AlignCenter, ProgramTitle);
+    p.setPen(QColor(255, 255, 0));
+    p.drawText(titleBox, Qt::AlignCenter, ProgramTitle);
+
+    QFont subtitle = font();
+    subtitle.setPointSize(10);
+    p.setFont(subtitle);
+    p.setPen(QColor(255, 200, 120));
+    p.drawText(QRect(0, 70, width(), 22), Qt::AlignCenter, QStringLiteral("Главное меню"));
+}
+
+void MenuScreen::closeEvent(QCloseEvent* event)
+{
+    emit closed();
+    QWidget::closeEvent(event);
+}
+
+void MenuScreen::press(int number)
+{
+    const Services& services = m_flow.services();
+    switch (menuButtons[number - 1].action) {
+    case MenuAction::Save:
+        if (services.openSave)
+            services.openSave(*this);
+        break;
+    case MenuAction::Load:
+        if (services.openLoad)
+            services.openLoad(*this);
+        break;
+    case MenuAction::NewGame:
+        newGameProcedure();
+        break;
+    case MenuAction::Continue:
+        continueProcedure();
+        break;
+    case MenuAction::Options:
+        if (services.openSettings)
+            services.openSettings(*this);
+        break;
+    case MenuAction::About:
+        openAbout();
+        break;
+    case MenuAction::Exit:
+        exitProcedure();
+        break;
+    }
+}
+
+void MenuScreen::newGameProcedure()
+{
+    Dialogs& dialogs = m_flow.dialogs();
+    GameState& g = m_flow.game();
+    for (;;) {
+        g.playerName = dialogs.askText(this, QStringLiteral("Товарищ, введите ваше имя"),
+                                       ProgramTitle);
+        if (!g.playerName.isEmpty())
+            break;
+        if (dialogs.askYesNo(this, QStringLiteral("Товарищ, Вы не ввели имя. Выйти из игры?"),
+                             QStringLiteral("Предупреждение"), Dialogs::Icon::Question)) {
+            m_flow.quit();
+            return;
+        }
+    }
+    // The menu closes once the main screen is up, so the program is never without a window.
+    m_flow.startNewGame();
+    close();
+}
+
+void MenuScreen::continueProcedure()
+{
+    m_flow.continueGame();
+    close();
+}
+
+void MenuScreen::exitProcedure()
+{
+    if (m_flow.dialogs().askYesNo(this, QStringLiteral("Товарищ, Вы действительно хотите выйти?"),
+                                  QStringLiteral("Exit"), Dialogs::Icon::Question))
+        m_flow.quit();
+}
+
+void MenuScreen::openAbout()
+{
+    auto* about = new AboutBox(this);
+    about->setWindowModality(Qt::ApplicationModal);
+    about->show();
+}

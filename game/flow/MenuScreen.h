@@ -1,0 +1,52 @@
+// The main menu frmMenu: seven buttons that start, continue, save, load and end a game.
+#pragma once
+
+#include "NavigationRules.h"
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+class GameFlow;
+class QPushButton;
+
+class MenuScreen : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr uint32_t NormalColour = 0x0000C0;    // RGB 192, 0, 0
+    static constexpr uint32_t HighlightColour = 0x0080FF; // RGB 255, 128, 0
+
+    explicit MenuScreen(GameFlow& flow, QWidget* parent = nullptr);
+
+    // Button number 1 (cmdSave) to 7 (cmdExit).
+    QPushButton* button(int number) const;
+    int16_t rememberedHighlight() const { return m_highlight.remembered(); }
+
+    void enableSaveAndContinue(bool enabled = true);
+
+    void newGameProcedure();
+    void continueProcedure();
+    void exitProcedure();
+    void openAbout();
+
+signals:
+    // The menu is closing; it is destroyed right after.
+    void closed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void load();
+    void press(int number);
+    void apply(const std::vector<MenuHighlight::Change>& changes);
+    int numberOf(const QObject* object) const;
+
+    GameFlow& m_flow;
+    MenuHighlight m_highlight;
+    std::array<QPushButton*, MenuHighlight::ButtonCount> m_buttons{};
+};

@@ -1,0 +1,81 @@
+#include "NavigationRules.h"
+
+std::vector<MenuHighlight::Change> MenuHighlight::focusIn(int k)
+{
+    m_remembered = int16_t(k);
+    return {{k, true}};
+}
+
+std::vector<MenuHighlight::Change> MenuHighlight::mouseOver(int k)
+{
+    m_remembered = int16_t(k);
+    std::vector<Change> changes{{k, true}};
+    for (int neighbour : {k - 1, k + 1}) {
+        if (isButton(neighbour))
+            changes.push_back({neighbour, false});
+    }
+    return changes;
+}
+
+std::vector<MenuHighlight::Change> MenuHighlight::focusOut()
+{
+    if (!isButton(m_remembered))
+        return {};
+    return {{m_remembered, false}};
+}
+
+std::vector<MenuHighlight::Change> MenuHighlight::backgroundMove()
+{
+    return focusOut();
+}
+
+QString SoftwarePanelSlide::captionOut()
+{
+    return QStringLiteral("Программное обеспечение >>");
+}
+
+QString SoftwarePanelSlide::captionIn()
+{
+    return QStringLiteral("Программное обеспечение <<");
+}
+
+QString SoftwarePanelSlide::toggle()
+{
+    m_sliding = true;
+    if (m_flag == -1) {
+        m_step = -Step;
+        m_stop = InTop;
+        m_visible = true;
+        m_flag = 0;
+        return captionIn();
+    }
+    m_step = Step;
+    m_stop = OutTop;
+    m_flag = -1;
+    return captionOut();
+}
+
+void SoftwarePanelSlide::tick()
+{
+    m_top += m_step;
+    m_left += m_step;
+    if (m_top == m_stop)
+        m_sliding = false;
+    if (m_top >= OutTop)
+        m_visible = false;
+}
+
+LegendToggle::View LegendToggle::hidden()
+{
+    return {false, QStringLiteral("+"), QStringLiteral("Показать легенду")};
+}
+
+LegendToggle::View LegendToggle::toggle()
+{
+    if (m_flag == -1) {
+        m_flag = 0;
+        return {true, QStringLiteral("-"), QStringLiteral("Скрыть легенду")};
+    }
+    m_flag = -1;
+    return hidden();
+}
