@@ -59,7 +59,30 @@ short mouseButtonCode(Qt::MouseButtons buttons)
     return code;
 }
 
+// The parameters of the mouse events: button code, shift mask and position in twips.
+struct MouseArguments {
+    short button;
+    short shift;
+    float x;
+    float y;
+};
+
+MouseArguments mouseArguments(const Tavorel& control, const QMouseEvent& event, Qt::MouseButtons buttons)
+{
+    return {mouseButtonCode(buttons), shiftMask(event.modifiers()),
+            float(event.position().x() * control.twipsPerPixelX()),
+            float(event.position().y() * control.twipsPerPixelY())};
+}
+
 } // namespace
+
+void releaseCapture(QWidget& control, TavorelState& state)
+{
+    if (state.mouseGrabbed) {
+        control.releaseMouse();
+        state.mouseGrabbed = false;
+    }
+}
 
 short virtualKeyCode(int qtKey, bool keypad)
 {
@@ -94,10 +117,7 @@ short shiftMask(Qt::KeyboardModifiers modifiers)
 
 void Tavorel::mousePressEvent(QMouseEvent* event)
 {
-    short button = mouseButtonCode(event->button());
-    short shift = shiftMask(event->modifiers());
-    float x = float(event->position().x() * twipsPerPixelX());
-    float y = float(event->position().y() * twipsPerPixelY());
+    MouseArguments args = mouseArguments(*this, *event, event->button());
     d->pressedButton = event->button();
 
     if (event->button() == Qt::LeftButton) {
@@ -117,10 +137,7 @@ void Tavorel::mousePressEvent(QMouseEvent* event)
         case constStyle::PanelFlat:
             d->dragTarget = nullptr;
             if (d->moveControl == constMoveControl::MoveForm) {
-                if (d->mouseGrabbed) {
-                    releaseMouse();
-                    d->mouseGrabbed = false;
-                }
+                releaseCapture(*this, *d);
                 QWindow* handle = window()->windowHandle();
                 if (!handle || !handle->startSystemMove())
                     d->dragTarget = window();  // no interactive move here: follow the pointer
@@ -151,15 +168,12 @@ void Tavorel::mousePressEvent(QMouseEvent* event)
     } else {
         d->lastPressLeft = false;
     }
-    emit MouseDown(button, shift, x, y);
+    emit MouseDown(args.button, args.shift, args.x, args.y);
 }
 
 void Tavorel::mouseMoveEvent(QMouseEvent* event)
 {
-    short button = mouseButtonCode(event->buttons());
-    short shift = shiftMask(event->modifiers());
-    float x = float(event->position().x() * twipsPerPixelX());
-    float y = float(event->position().y() * twipsPerPixelY());
+    MouseArguments args = mouseArguments(*this, *event, event->buttons());
 
     if (d->dragging && d->dragTarget && (event->buttons() & Qt::LeftButton))
         d->dragTarget->move(d->dragStartPos + event->globalPosition().toPoint() - d->dragStartGlobal);
@@ -167,17 +181,14 @@ void Tavorel::mouseMoveEvent(QMouseEvent* event)
     if (d->style == constStyle::ButtonFlat) {
         const double widthTwips = width() * twipsPerPixelX();
         const double heightTwips = height() * twipsPerPixelY();
-        if (x > 0 && x < widthTwips && y > 0 && y < heightTwips) {
+        if (args.x > 0 && args.x < widthTwips && args.y > 0 && args.y < heightTwips) {
             if (!d->mouseGrabbed && isVisible()) {
                 grabMouse();
                 d->mouseGrabbed = true;
             }
             DrawRaisedFrame();
         } else {
-            if (d->mouseGrabbed) {
-                releaseMouse();
-                d->mouseGrabbed = false;
-            }
+            releaseCapture(*this, *d);
             PaintControl();
         }
     }
@@ -187,15 +198,12 @@ void Tavorel::mouseMoveEvent(QMouseEvent* event)
     else
         setCursor(Qt::PointingHandCursor);
 
-    emit MouseMove(button, shift, x, y);
+    emit MouseMove(args.button, args.shift, args.x, args.y);
 }
 
 void Tavorel::mouseReleaseEvent(QMouseEvent* event)
 {
-    short button = mouseButtonCode(event->button());
-    short shift = shiftMask(event->modifiers());
-    float x = float(event->position().x() * twipsPerPixelX());
-    float y = float(event->position().y() * twipsPerPixelY());
+    MouseArguments args = mouseArguments(*this, *event, event->button());
 
     if (event->button() == Qt::LeftButton) {
         switch (d->style) {
@@ -223,7 +231,7 @@ void Tavorel::mouseReleaseEvent(QMouseEvent* event)
     const bool click = event->button() == d->pressedButton && rect().contains(event->position().toPoint());
     d->pressedButton = Qt::NoButton;
     QPointer<Tavorel> self(this);
-    emit MouseUp(button, shift, x, y);
+    emit MouseUp(args.button, args.shift, args.x, args.y);
     if (click && self)
         emit Click();
 }
@@ -231,10 +239,7 @@ void Tavorel::mouseReleaseEvent(QMouseEvent* event)
 void Tavorel::leaveEvent(QEvent* event)
 {
     if (d->style == constStyle::ButtonFlat) {
-        if (d->mouseGrabbed) {
-            releaseMouse();
-            d->mouseGrabbed = false;
-        }
+        releaseCapture(*this, *d);
         PaintControl();
     }
     QWidget::leaveEvent(event);

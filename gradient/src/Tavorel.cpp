@@ -74,8 +74,7 @@ Tavorel::Tavorel(QWidget* parent)
 
 Tavorel::~Tavorel()
 {
-    if (d->mouseGrabbed)
-        releaseMouse();
+    releaseCapture(*this, *d);
     delete d;
 }
 
@@ -97,119 +96,66 @@ OleColor Tavorel::ColorShadow() const { return d->colorShadow; }
 OleColor Tavorel::ForeColor() const { return d->foreColor; }
 
 // Every assignment stores, repaints and reports, apart from the few that say otherwise.
+namespace {
+
+template <typename T>
+void assign(Tavorel& control, T& field, const T& value, const char* name)
+{
+    field = value;
+    control.PaintControl();
+    emit control.PropertyChanged(QLatin1String(name));
+}
+
+// Text3D and ColorShadow report before they repaint.
+template <typename T>
+void assignReportingFirst(Tavorel& control, T& field, const T& value, const char* name)
+{
+    field = value;
+    emit control.PropertyChanged(QLatin1String(name));
+    control.PaintControl();
+}
+
+} // namespace
 
 void Tavorel::setColorStart(OleColor value)
 {
-    d->colorStart = value;
     splitColour(value, d->startRgb);
-    PaintControl();
-    emit PropertyChanged(QStringLiteral("ColorStart"));
+    assign(*this, d->colorStart, value, "ColorStart");
 }
 
 void Tavorel::setColorEnd(OleColor value)
 {
-    d->colorEnd = value;
     splitColour(value, d->endRgb);
-    PaintControl();
-    emit PropertyChanged(QStringLiteral("ColorEnd"));
+    assign(*this, d->colorEnd, value, "ColorEnd");
 }
 
 void Tavorel::setFontProperty(const QFont& value)
 {
-    d->font = value;
-    QWidget::setFont(value);
-    PaintControl();
-    emit PropertyChanged(QStringLiteral("Font"));
+    QWidget::setFont(value);  // the surface's own font
+    assign(*this, d->font, value, "Font");
 }
 
-void Tavorel::setCaption(const QString& value)
-{
-    d->caption = value;
-    PaintControl();
-    emit PropertyChanged(QStringLiteral("Caption"));
-}
-
+void Tavorel::setCaption(const QString& value) { assign(*this, d->caption, value, "Caption"); }
 void Tavorel::setGradientOrientation(constOrientation value)
 {
-    d->gradientOrientation = value;
-    PaintControl();
-    emit PropertyChanged(QStringLiteral("GradientOrientation"));
+    assign(*this, d->gradientOrientation, value, "GradientOrientation");
 }
+void Tavorel::setTextOrientation(constOrientation value) { assign(*this, d->textOrientation, value, "TextOrientation"); }
+void Tavorel::setTextAlign(constAlign value) { assign(*this, d->textAlign, value, "TextAlign"); }
+void Tavorel::setBackColor(OleColor value) { assign(*this, d->backColor, value, "BackColor"); }
+void Tavorel::setStyle(constStyle value) { assign(*this, d->style, value, "Style"); }
+void Tavorel::setVuzedovi(bool value) { assign(*this, d->vuzedovi, value, "Vuzedovi"); }
+void Tavorel::setInternetLink(constInternetLink value) { assign(*this, d->internetLink, value, "InternetLink"); }
+void Tavorel::setAutoSize(bool value) { assign(*this, d->autoSize, value, "AutoSize"); }
+void Tavorel::setForeColor(OleColor value) { assign(*this, d->foreColor, value, "ForeColor"); }
+void Tavorel::setText3D(const3D value) { assignReportingFirst(*this, d->text3D, value, "Text3D"); }
+void Tavorel::setColorShadow(OleColor value) { assignReportingFirst(*this, d->colorShadow, value, "ColorShadow"); }
 
-void Tavorel::setTextOrientation(constOrientation value)
-{
-    d->textOrientation = value;
-    PaintControl();
-    emit PropertyChanged(QStringLiteral("TextOrientation"));
-}
-
-void Tavorel::setTextAlign(constAlign value)
-{
-    d->textAlign = value;
-    PaintControl();
-    emit PropertyChanged(QStringLiteral("TextAlign"));
-}
-
-void Tavorel::setBackColor(OleColor value)
-{
-    d->backColor = value;
-    PaintControl();
-    emit PropertyChanged(QStringLiteral("BackColor"));
-}
-
-void Tavorel::setStyle(constStyle value)
-{
-    d->style = value;
-    PaintControl();
-    emit PropertyChanged(QStringLiteral("Style"));
-}
-
-void Tavorel::setVuzedovi(bool value)
-{
-    d->vuzedovi = value;
-    PaintControl();
-    emit PropertyChanged(QStringLiteral("Vuzedovi"));
-}
-
-void Tavorel::setInternetLink(constInternetLink value)
-{
-    d->internetLink = value;
-    PaintControl();
-    emit PropertyChanged(QStringLiteral("InternetLink"));
-}
-
+// MoveControl changes nothing that is painted.
 void Tavorel::setMoveControl(constMoveControl value)
 {
     d->moveControl = value;
     emit PropertyChanged(QStringLiteral("MoveControl"));
-}
-
-void Tavorel::setAutoSize(bool value)
-{
-    d->autoSize = value;
-    PaintControl();
-    emit PropertyChanged(QStringLiteral("AutoSize"));
-}
-
-void Tavorel::setText3D(const3D value)
-{
-    d->text3D = value;
-    emit PropertyChanged(QStringLiteral("Text3D"));
-    PaintControl();
-}
-
-void Tavorel::setColorShadow(OleColor value)
-{
-    d->colorShadow = value;
-    emit PropertyChanged(QStringLiteral("ColorShadow"));
-    PaintControl();
-}
-
-void Tavorel::setForeColor(OleColor value)
-{
-    d->foreColor = value;
-    PaintControl();
-    emit PropertyChanged(QStringLiteral("ForeColor"));
 }
 
 bool Tavorel::lastPressWasLeft() const { return d->lastPressLeft; }
@@ -313,10 +259,7 @@ void Tavorel::showEvent(QShowEvent*)
 
 void Tavorel::hideEvent(QHideEvent*)
 {
-    if (d->mouseGrabbed) {
-        releaseMouse();
-        d->mouseGrabbed = false;
-    }
+    releaseCapture(*this, *d);
     d->dragging = false;
 }
 

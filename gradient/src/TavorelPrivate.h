@@ -90,6 +90,9 @@ QString singleByteCaption(const QString& caption);
 // Windows virtual-key code for a Qt key (0 when it has none).
 short virtualKeyCode(int qtKey, bool keypad = false);
 
+// Lets go of the mouse if the control holds it.
+void releaseCapture(QWidget& control, TavorelState& state);
+
 // Windows shift mask (1 Shift, 2 Ctrl, 4 Alt) for Qt modifiers.
 short shiftMask(Qt::KeyboardModifiers modifiers);
 
