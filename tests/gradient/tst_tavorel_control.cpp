@@ -197,27 +197,9 @@ private slots:
         QCOMPARE(paintsAtReport == before, reportsFirst || !repaints);
     }
 
-    void newControlValues()
-    {
-        Tavorel control;
-        QCOMPARE(control.ColorStart(), 0u);
-        QCOMPARE(control.ColorEnd(), 0xFFFFFFu);
-        QCOMPARE(control.Font().family(), QStringLiteral("Times New Roman"));
-        QCOMPARE(control.Font().pointSizeF(), 8.25);
-        QVERIFY(!control.Font().bold());
-        QCOMPARE(control.Caption(), QStringLiteral("Corvalen"));
-        QCOMPARE(control.TextAlign(), constAlign::Center);
-        QCOMPARE(control.BackColor(), 0x8000000Fu);
-        QCOMPARE(control.Style(), constStyle::Button);
-        QVERIFY(control.Vuzedovi());
-        QVERIFY(!control.AutoSize());
-        QCOMPARE(control.ColorShadow(), 0xFFFFFFu);
-        QCOMPARE(control.ForeColor(), 0xFFFFu);
-        QCOMPARE(control.fullPaintCount(), 0);
-    }
-
     void allDefaultsStoreNoKey()
     {
+        // A new control on a form whose font is the design font holds only stored defaults.
         QWidget form;
         form.setFont(designFont());
         Tavorel control(&form);
