@@ -57,8 +57,12 @@ QString SoftwarePanelSlide::toggle()
 
 void SoftwarePanelSlide::tick()
 {
-    m_top += m_step;
-    m_left += m_step;
+    // Clicked twice before the first step, the panel already stands at the stop of its new
+    // direction; stepping on would carry it past the stop for good.
+    if (m_top != m_stop) {
+        m_top += m_step;
+        m_left += m_step;
+    }
     if (m_top == m_stop)
         m_sliding = false;
     if (m_top >= OutTop)

@@ -1,0 +1,108 @@
+// A scripted player for the game's screens: answers the dialogs from a script, records what
+// was asked, and counts the times the program was ended.
+#pragma once
+
+#include "flow/Dialogs.h"
+#include "flow/GameFlow.h"
+#include "flow/MainScreen.h"
+#include "flow/MenuScreen.h"
+
+#include "state/GameState.h"
+
+#include <QApplication>
+#include <QList>
+#include <QMetaObject>
+#include <QTimer>
+
+#include <vuzedovi/Tavorel.h>
+
+#include <memory>
+
+class ScriptedDialogs final : public Dialogs {
+public:
+    struct Asked {
+        QString kind; // "text", "yesno" or "tell"
+        QString text;
+        QString caption;
+        Icon icon;
+    };
+    QList<QString> names;     // answers of the input box, in order
+    QList<bool> yesNo;        // answers of the Yes/No boxes, in order
+    QList<Asked> asked;
+    bool ranOut = false;      // the screen asked more than the script answers
+
+    QString askText(QWidget*, const QString& prompt, const QString& caption) override
+    {
+        asked.append({QStringLiteral("text"), prompt, caption, Icon::None});
+        if (names.isEmpty()) {
+            ranOut = true;
+            return QString();
+        }
+        return names.takeFirst();
+    }
+    bool askYesNo(QWidget*, const QString& text, const QString& caption, Icon icon) override
+    {
+        asked.append({QStringLiteral("yesno"), text, caption, icon});
+        if (yesNo.isEmpty()) {
+            ranOut = true;
+            return true; // ends any question loop
+        }
+        return yesNo.takeFirst();
+    }
+    void tell(QWidget*, const QString& text, const QString& caption, Icon icon) override
+    {
+        asked.append({QStringLiteral("tell"), text, caption, icon});
+    }
+
+    int count(const QString& kind) const
+    {
+        int n = 0;
+        for (const Asked& a : asked)
+            n += a.kind == kind;
+        return n;
+    }
+};
+
+struct FlowHarness {
+    ScriptedDialogs dialogs;
+    int quits = 0;
+    std::unique_ptr<GameFlow> flow;
+
+    explicit FlowHarness(Services services = {})
+    {
+        theGame() = GameState{};
+        services.dialogs = &dialogs;
+        services.quit = [this] { ++quits; };
+        flow = std::make_unique<GameFlow>(theGame(), std::move(services));
+    }
+
+    MenuScreen* openMenu() { return flow->openMenu(GameFlow::MenuMode::Start); }
+
+    // Starts a game for the player called name from a fresh menu.
+    MainScreen* newGame(const QString& name = QStringLiteral("Вася"))
+    {
+        dialogs.names.append(name);
+        openMenu()->newGameProcedure();
+        QApplication::processEvents();
+        return flow->mainScreen();
+    }
+};
+
+// One left press on a Tavorel button: the control reports it to the screen as KeyUp.
+inline void pressTavorel(QWidget* control)
+{
+    short keyCode = 145, shift = 0;
+    emit qobject_cast<vuzedovi::Tavorel*>(control)->KeyUp(keyCode, shift);
+}
+
+inline void mouseOverTavorel(QWidget* control)
+{
+    short button = 0, shift = 0;
+    float x = 30, y = 30;
+    emit qobject_cast<vuzedovi::Tavorel*>(control)->MouseMove(button, shift, x, y);
+}
+
+inline void fire(QTimer* timer)
+{
+    QMetaObject::invokeMethod(timer, "timeout");
+}

@@ -1,0 +1,425 @@
+// The main screen: the clock and who stops and resumes it, the daily tick's labels and game
+// over, the pages' confirm buttons, the sliding software panel, the legend and the hover reset.
+#include "FlowHarness.h"
+
+#include "flow/Colours.h"
+#include "flow/Controls.h"
+#include "flow/MainScreenPages.h"
+#include "flow/NavigationRules.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolBar>
+
+class TestMainScreen : public QObject {
+    Q_OBJECT
+
+private:
+    static QTimer* clock(MainScreen* s) { return s->control<QTimer>("TimerMain"); }
+    static QTabWidget* tabs(MainScreen* s) { return s->control<QTabWidget>("SSTab1"); }
+    static void key(MainScreen* s, const char* name)
+    {
+        s->control<QToolBar>("Toolbar1")->findChild<QAction*>(QString::fromLatin1(name))->trigger();
+    }
+    static void clickLabel(MainScreen* s, const char* name)
+    {
+        QTest::mouseClick(s->control(name), Qt::LeftButton);
+    }
+    // Runs tmrDviz while it is enabled, at most `limit` ticks; returns the ticks run.
+    static int slide(MainScreen* s, int limit)
+    {
+        QTimer* timer = s->control<QTimer>("tmrDviz");
+        int ticks = 0;
+        while (timer->isActive() && ticks < limit) {
+            fire(timer);
+            ++ticks;
+        }
+        return ticks;
+    }
+
+private slots:
+    void sliderSetsTheClock_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<bool>("running");
+        QTest::addColumn<int>("interval");
+        QTest::newRow("0: a day every 5 s") << 0 << true << 5000;
+        QTest::newRow("1: a day every second") << 1 << true << 1000;
+        QTest::newRow("2: pause") << 2 << false << 1000;
+    }
+    void sliderSetsTheClock()
+    {
+        QFETCH(int, position);
+        QFETCH(bool, running);
+        QFETCH(int, interval);
+        FlowHarness h;
+        MainScreen* s = h.newGame();
+        QCOMPARE(s->control<QSlider>("Slider1")->value(), 1);
+        QVERIFY(clock(s)->isActive());
+        QCOMPARE(clock(s)->interval(), 1000);
+        s->control<QSlider>("Slider1")->setValue(position == 1 ? 0 : 1); // a real change first
+        s->control<QSlider>("Slider1")->setValue(position);
+        QCOMPARE(clock(s)->isActive(), running);
+        QCOMPARE(clock(s)->interval(), interval);
+    }
+
+    void pageKeyStopsTheClockAndDaResumesIt_data()
+    {
+        QTest::addColumn<QString>("pageKey");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("confirm");
+        QTest::addColumn<int>("slider");
+        const struct {
+            const char* key;
+            int page;
+            const char* confirm;
+        } pages[] = {{"Obuchenie", 1, "cmdDa"}, {"Rabota", 2, "cmdDa2"},
+                     {"Komp", 3, "cmdKompDa"}, {"Program", 4, "cmdProgDa"}};
+        for (const auto& p : pages) {
+            for (int slider : {0, 1, 2})
+                QTest::addRow("%s, slider %d", p.key, slider)
+                    << p.key << p.page << p.confirm << slider;
+        }
+    }
+    void pageKeyStopsTheClockAndDaResumesIt()
+    {
+        QFETCH(QString, pageKey);
+        QFETCH(int, page);
+        QFETCH(QString, confirm);
+        QFETCH(int, slider);
+        FlowHarness h;
+        MainScreen* s = h.newGame();
+        s->control<QSlider>("Slider1")->setValue(slider);
+        QSignalSpy confirmed(s, &MainScreen::pageConfirmed);
+
+        key(s, pageKey.toLatin1().constData());
+        QCOMPARE(tabs(s)->currentIndex(), page);
+        QVERIFY(!clock(s)->isActive());
+
+        QWidget* da = s->control(confirm.toLatin1().constData());
+        QVERIFY(s->page(page)->isAncestorOf(da));
+        QCOMPARE(caption(da), QStringLiteral("Да"));
+        pressTavorel(da);
+        QCOMPARE(tabs(s)->currentIndex(), 0);
+        QCOMPARE(clock(s)->isActive(), slider != 2);
+        QCOMPARE(clock(s)->interval(), slider == 0 ? 5000 : 1000);
+        QCOMPARE(confirmed.count(), 1);
+        QCOMPARE(confirmed.first().first().toInt(), page);
+    }
+
+    void menuKeyStopsTheClock()
+    {
+        FlowHarness h;
+        MainScreen* s = h.newGame();
+        key(s, "Menu");
+        QVERIFY(!clock(s)->isActive());
+        QVERIFY(h.flow->menu() && h.flow->menu()->isVisible());
+    }
+
+    void keysWithoutTheirScreenDoNothing_data()
+    {
+        QTest::addColumn<QString>("pageKey");
+        QTest::newRow("development") << "Razrab";
+        QTest::newRow("internet") << "Inet";
+        QTest::newRow("rest") << "Otdih";
+        QTest::newRow("no such key") << "Exit";
+    }
+    void keysWithoutTheirScreenDoNothing()
+    {
+        QFETCH(QString, pageKey);
+        FlowHarness h;
+        MainScreen* s = h.newGame();
+        s->toolbarKey(pageKey);
+        QVERIFY(s->isVisible());
+        QVERIFY(clock(s)->isActive());
+        QCOMPARE(tabs(s)->currentIndex(), 0);
+    }
+
+    void screenKeysHideTheMainScreen_data()
+    {
+        QTest::addColumn<QString>("pageKey");
+        QTest::addColumn<bool>("clockRuns");
+        QTest::newRow("development keeps the clock") << "Razrab" << true;
+        QTest::newRow("internet stops it") << "Inet" << false;
+        QTest::newRow("rest stops it") << "Otdih" << false;
+    }
+    void screenKeysHideTheMainScreen()
+    {
+        QFETCH(QString, pageKey);
+        QFETCH(bool, clockRuns);
+        int opened = 0;
+        Services services;
+        services.openDevelopment = services.openInternet = services.openRest =
+            [&opened](MainScreen&) { ++opened; };
+        FlowHarness h(services);
+        MainScreen* s = h.newGame();
+        s->toolbarKey(pageKey);
+        QCOMPARE(opened, 1);
+        QVERIFY(!s->isVisible());
+        QCOMPARE(clock(s)->isActive(), clockRuns);
+    }
+
+    void confirmButtonsRunTheirRules_data()
+    {
+        QTest::addColumn<QString>("confirm");
+        QTest::addColumn<int>("dailyPay");
+        QTest::addColumn<bool>("knowsWin98");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("training recomputes the status")
+            << "cmdDa" << 1 << true << "lblStatus" << "Пользователь";
+        QTest::newRow("training recomputes experience in plain digits")
+            << "cmdDa" << 1 << true << "lblOpit" << "1";
+        QTest::newRow("jobs show the job line") << "cmdDa2" << 3 << false << "lblRab"
+                                                << "Верстальщик, 3 р./день";
+        QTest::newRow("a pay of no job leaves the line")
+            << "cmdDa2" << 7 << false << "lblRab" << "Безработный, пособие - 1p./день";
+        QTest::newRow("computer leaves the status") << "cmdKompDa" << 3 << true << "lblStatus"
+                                                    << "Ламер";
+        QTest::newRow("software leaves the job line") << "cmdProgDa" << 3 << true << "lblRab"
+                                                      << "Безработный, пособие - 1p./день";
+    }
+    void confirmButtonsRunTheirRules()
+    {
+        QFETCH(QString, confirm);
+        QFETCH(int, dailyPay);
+        QFETCH(bool, knowsWin98);
+        QFETCH(QString, label);
+        QFETCH(QString, text);
+        FlowHarness h;
+        MainScreen* s = h.newGame();
+        theGame().dailyPay = int16_t(dailyPay);
+        theGame().knowsWin98 = toFlag(knowsWin98);
+        pressTavorel(s->control(confirm.toLatin1().constData()));
+        QCOMPARE(s->control<QLabel>(label.toLatin1().constData())->text(), text);
+    }
+
+    void tickShowsTheDay()
+    {
+        FlowHarness h;
+        MainScreen* s = h.newGame();
+        fire(clock(s));
+        QCOMPARE(s->control<QLabel>("Label1")->text(), QStringLiteral(" 1"));
+        QCOMPARE(s->control<QLabel>("lblStazh")->text(), QStringLiteral(" 0"));
+        QCOMPARE(s->moodBar(), 99.5f);
+        QCOMPARE(s->control<QProgressBar>("ProgressBar1")->value(), 99);
+        QCOMPARE(s->control<QLabel>("lblPercent")->text(), QStringLiteral(" 99"));
+        QCOMPARE(s->control<QLabel>("lblDengi")->text(), QStringLiteral(" 551"));
+        fire(clock(s));
+        QCOMPARE(s->control<QLabel>("Label1")->text(), QStringLiteral(" 2"));
+        QCOMPARE(s->control<QLabel>("lblDengi")->text(), QStringLiteral(" 552"));
+    }
+
+    void gameOverComesOnThe199thTick()
+    {
+        FlowHarness h;
+        MainScreen* s = h.newGame();
+        for (int tick = 1; tick <= 198; ++tick)
+            fire(clock(s));
+        QCOMPARE(s->moodBar(), 1.0f);
+        QCOMPARE(h.dialogs.count("tell"), 0);
+        QCOMPARE(h.quits, 0);
+
+        fire(clock(s));
+        QCOMPARE(h.dialogs.count("tell"), 1);
+        QCOMPARE(h.dialogs.asked.last().text, QStringLiteral("Game Over"));
+        QCOMPARE(h.dialogs.asked.last().caption, QStringLiteral("Тревинор"));
+        QCOMPARE(h.dialogs.asked.last().icon, Dialogs::Icon::None);
+        QCOMPARE(h.quits, 1);
+        QVERIFY(!clock(s)->isActive());
+        QCOMPARE(s->control<QLabel>("lblDengi")->text(), QStringLiteral(" 748")); // no pay
+    }
+
+    void softwarePanelStopsExactly_data()
+    {
+        // Ticks run between the clicks on lblPO; the last click's slide runs to its end.
+        QTest::addColumn<QList<int>>("ticksBetweenClicks");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<bool>("inView");
+        QTest::newRow("slides in") << QList<int>{} << 200 << true;
+        QTest::newRow("in and out") << QList<int>{100} << 3000 << false;
+        QTest::newRow("reversed after one step") << QList<int>{1} << 3000 << false;
+        QTest::newRow("reversed half way") << QList<int>{14} << 3000 << false;
+        QTest::newRow("reversed one step before the stop") << QList<int>{27} << 3000 << false;
+        QTest::newRow("clicked twice at once") << QList<int>{0} << 3000 << false;
+        QTest::newRow("clicked twice at once when in view") << QList<int>{100, 0} << 200 << true;
+        QTest::newRow("in, back, in again") << QList<int>{5, 2} << 200 << true;
+        QTest::newRow("out from in view, reversed") << QList<int>{100, 10} << 200 << true;
+    }
+    void softwarePanelStopsExactly()
+    {
+        QFETCH(QList<int>, ticksBetweenClicks);
+        QFETCH(int, top);
+        QFETCH(bool, inView);
+        FlowHarness h;
+        MainScreen* s = h.newGame();
+        QWidget* panel = s->control("Tavorel26");
+        QVERIFY(!panel->isVisibleTo(s));
+        for (int ticks : ticksBetweenClicks) {
+            clickLabel(s, "lblPO");
+            slide(s, ticks);
+        }
+        clickLabel(s, "lblPO");
+        QVERIFY(slide(s, 1000) < 1000);
+
+        const SoftwarePanelSlide& model = s->softwarePanel();
+        QCOMPARE(model.top(), top);
+        QCOMPARE(model.left(), top - 3000 + 5160); // the diagonal
+        QVERIFY(!s->control<QTimer>("tmrDviz")->isActive());
+        QCOMPARE(panel->isVisibleTo(s), inView);
+        QCOMPARE(panel->pos(), QPoint(SoftwarePanelOriginX + model.left() / 15,
+                                      SoftwarePanelOriginY + model.top() / 15));
+        QCOMPARE(model.flag(), int16_t(inView ? 0 : -1));
+        QCOMPARE(s->control<QLabel>("lblPO")->text(),
+                 inView ? QStringLiteral("Программное обеспечение <<")
+                        : QStringLiteral("Программное обеспечение >>"));
+    }
+
+    void legendToggles()
+    {
+        FlowHarness h;
+        MainScreen* s = h.newGame();
+        key(s, "Program");
+        auto* toggle = s->control<QLabel>("lblLegenda");
+        QWidget* legend = s->control("Tavorel29");
+        QVERIFY(s->page(SoftwarePage)->isAncestorOf(legend));
+        QVERIFY(!legend->isVisibleTo(s));
+        QCOMPARE(toggle->text(), QStringLiteral("+"));
+
+        clickLabel(s, "lblLegenda");
+        QVERIFY(legend->isVisibleTo(s));
+        QCOMPARE(toggle->text(), QStringLiteral("-"));
+        QCOMPARE(toggle->toolTip(), QStringLiteral("Скрыть легенду"));
+        QCOMPARE(s->legendFlag(), int16_t(0));
+
+        clickLabel(s, "lblLegenda");
+        QVERIFY(!legend->isVisibleTo(s));
+        QCOMPARE(toggle->text(), QStringLiteral("+"));
+        QCOMPARE(toggle->toolTip(), QStringLiteral("Показать легенду"));
+        QCOMPARE(s->legendFlag(), int16_t(-1));
+    }
+
+    void hoverResetRunsFromTheCatalogueBackgrounds_data()
+    {
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<bool>("resets");
+        for (int n = 1; n <= 29; ++n) {
+            if (n == 28)
+                continue; // not a control of the main screen
+            const bool resets = (n >= 1 && n <= 6) || (n >= 12 && n <= 25);
+            QTest::addRow("Tavorel%d", n) << QStringLiteral("Tavorel%1").arg(n) << resets;
+        }
+    }
+    void hoverResetRunsFromTheCatalogueBackgrounds()
+    {
+        QFETCH(QString, panel);
+        QFETCH(bool, resets);
+        constexpr uint32_t choice = 0x123456;
+        Services services;
+        // Stand-ins for the catalogue and description labels the other subsystems add.
+        services.fillMainScreen.push_back([](MainScreen& s) {
+            for (const char* name : {"lblWin98", "lblVerst", "lblOSWinXP", "lblRadiokanal"}) {
+                auto* label = new QLabel(QStringLiteral("x"), s.page(1));
+                label->setObjectName(QString::fromLatin1(name));
+            }
+            auto* line = vuzedovi::createControl(QStringLiteral("Corvalen.Tavorel"), s.page(3));
+            line->setObjectName(QStringLiteral("lblShowTsena"));
+            auto* requirements = new QLabel(s.page(4));
+            requirements->setObjectName(QStringLiteral("lblSisTreb"));
+        });
+        FlowHarness h(services);
+        MainScreen* s = h.newGame();
+        theGame().colourChoiceButtons = choice;
+        auto* catalogue = s->control<QLabel>("lblOSWinXP");
+        setBackColour(catalogue, 255);
+        setBackColour(s->control("lblLegenda"), 255);
+        s->control<QLabel>("lblSisTreb")->setText(QStringLiteral("128 Мб ОЗУ"));
+        s->control("lblShowTsena")->setProperty("Caption", QStringLiteral("44 p."));
+
+        QWidget* background = s->findChild<QWidget*>(panel);
+        QVERIFY(background);
+        mouseOverTavorel(background);
+
+        for (const char* name : {"lblWin98", "lblVerst", "lblRadiokanal", "lblPO"})
+            QCOMPARE(backColour(s->control(name)) == choice, resets);
+        QCOMPARE(backColour(catalogue) == choice, resets);
+        QCOMPARE(backColour(s->control("lblLegenda")) == choice, resets);
+        QCOMPARE(s->control<QLabel>("lblSisTreb")->text().isEmpty(), resets);
+        QCOMPARE(caption(s->control("lblShowTsena")).isEmpty(), resets);
+    }
+
+    void legendLabelTurnsRedUnderTheMouse()
+    {
+        FlowHarness h;
+        MainScreen* s = h.newGame();
+        QWidget* toggle = s->control("lblLegenda");
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(toggle->mapToGlobal(QPoint(5, 5))),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(toggle, &move);
+        QCOMPARE(backColour(toggle), uint32_t(0x0000FF));
+    }
+
+    void loadFollowsTheSettings_data()
+    {
+        QTest::addColumn<int>("melody");   // which melody flag is set (0: none)
+        QTest::addColumn<bool>("cancelled");
+        QTest::newRow("first melody, scheme applied") << 1 << false;
+        QTest::newRow("third melody, settings cancelled") << 3 << true;
+        QTest::newRow("no melody") << 0 << false;
+    }
+    void loadFollowsTheSettings()
+    {
+        QFETCH(int, melody);
+        QFETCH(bool, cancelled);
+        int schemes = 0;
+        Services services;
+        services.applyColourScheme = [&schemes](MainScreen&) { ++schemes; };
+        FlowHarness h(services);
+        h.dialogs.names = {QStringLiteral("Вася")};
+        MenuScreen* menu = h.openMenu(); // sets the first melody flag
+        GameState& g = theGame();
+        g.melody1On = toFlag(melody == 1);
+        g.melody3On = toFlag(melody == 3);
+        g.settingsCancelled = toFlag(cancelled);
+        menu->newGameProcedure();
+        MainScreen* s = h.flow->mainScreen();
+
+        QCOMPARE(g.mainScreenShown, True);
+        QCOMPARE(g.mainScreenShown2, True);
+        for (int n = 1; n <= 3; ++n)
+            QCOMPARE(s->control<QTimer>(QStringLiteral("timMel%1").arg(n).toLatin1().constData())
+                         ->isActive(),
+                     n == melody);
+        QCOMPARE(schemes, cancelled ? 0 : 1);
+        const Qt::CursorShape expected = cancelled ? Qt::ArrowCursor : Qt::PointingHandCursor;
+        for (const char* name : {"Toolbar1", "lblPO", "lblLegenda"})
+            QCOMPARE(s->control(name)->cursor().shape(), expected);
+    }
+
+    void everyNamedControlIsThere()
+    {
+        FlowHarness h;
+        MainScreen* s = h.newGame();
+        const char* const names[] = {
+            "Tavorel27", "cmdMin", "cmdClose", "Toolbar1", "SSTab1", "TimerMain", "tmrDviz",
+            "timMel1", "timMel2", "timMel3", "Tavorel8", "Tavorel9", "Tavorel10", "Tavorel11",
+            "Tavorel16", "Tavorel26", "Tavorel29", "Label5", "lblName", "Label9", "lblStatus",
+            "Label10", "lblOpit", "Label11", "lblRab", "Label12", "lblDengi", "ProgressBar1",
+            "lblPercent", "Slider1", "Label1", "lblStazh", "lblMBoard", "lblVint", "lblProc",
+            "lblZwukPl", "lblOZU", "lblSVGA", "lblMonitor", "lblCDROM", "lblModem", "Label26",
+            "lblPO", "cmbProgrObesp", "lblProgrObesp", "lblLegenda", "cmdDa", "cmdDa2",
+            "cmdKompDa", "cmdProgDa"};
+        for (const char* name : names)
+            QVERIFY2(s->findChild<QObject*>(QString::fromLatin1(name)), name);
+        QCOMPARE(tabs(s)->count(), 5);
+        QCOMPARE(s->control<QToolBar>("Toolbar1")->actions().size(), 8);
+    }
+};
+
+QTEST_MAIN(TestMainScreen)
+#include "tst_mainscreen.moc"
