@@ -118,6 +118,12 @@ void buildHomePage(QWidget* page)
     speed->setPageStep(1);
     speed->setTickPosition(QSlider::TicksBelow);
     speed->setTickInterval(1);
+    QPalette speedColours = speed->palette();
+    speedColours.setColor(QPalette::Highlight, QColor(255, 200, 0));
+    speedColours.setColor(QPalette::WindowText, QColor(255, 255, 0));
+    speedColours.setColor(QPalette::Text, QColor(255, 255, 0));
+    speedColours.setColor(QPalette::Button, QColor(255, 220, 120));
+    speed->setPalette(speedColours);
 
     addSoftwarePanel(page);
 }

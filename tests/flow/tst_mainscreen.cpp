@@ -112,6 +112,16 @@ private slots:
         QCOMPARE(confirmed.first().first().toInt(), page);
     }
 
+    void aLeftClickOnDaConfirmsThePage()
+    {
+        FlowHarness h;
+        MainScreen* s = h.newGame();
+        key(s, "Komp");
+        QTest::mouseClick(s->control("cmdKompDa"), Qt::LeftButton);
+        QTRY_COMPARE(tabs(s)->currentIndex(), 0);
+        QVERIFY(clock(s)->isActive());
+    }
+
     void menuKeyStopsTheClock()
     {
         FlowHarness h;
