@@ -16,13 +16,18 @@ uint32_t toBgr(const QColor& colour)
     return uint32_t(colour.red()) | uint32_t(colour.green()) << 8 | uint32_t(colour.blue()) << 16;
 }
 
-void setBackColour(QWidget* widget, uint32_t bgr)
+void setPaletteColours(QWidget* widget, std::initializer_list<PaletteColour> colours)
 {
     QPalette p = widget->palette();
-    p.setColor(QPalette::Window, toQColor(bgr));
-    p.setColor(QPalette::Base, toQColor(bgr));
-    p.setColor(QPalette::Button, toQColor(bgr));
+    for (const PaletteColour& c : colours)
+        p.setColor(c.role, c.colour);
     widget->setPalette(p);
+}
+
+void setBackColour(QWidget* widget, uint32_t bgr)
+{
+    const QColor c = toQColor(bgr);
+    setPaletteColours(widget, {{QPalette::Window, c}, {QPalette::Base, c}, {QPalette::Button, c}});
     widget->setAutoFillBackground(true);
 }
 
@@ -33,11 +38,9 @@ uint32_t backColour(const QWidget* widget)
 
 void setForeColour(QWidget* widget, uint32_t bgr)
 {
-    QPalette p = widget->palette();
-    p.setColor(QPalette::WindowText, toQColor(bgr));
-    p.setColor(QPalette::Text, toQColor(bgr));
-    p.setColor(QPalette::ButtonText, toQColor(bgr));
-    widget->setPalette(p);
+    const QColor c = toQColor(bgr);
+    setPaletteColours(widget,
+                      {{QPalette::WindowText, c}, {QPalette::Text, c}, {QPalette::ButtonText, c}});
 }
 
 uint32_t foreColour(const QWidget* widget)

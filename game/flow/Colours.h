@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 
 #include <cstdint>
+#include <initializer_list>
 
 class QWidget;
 
@@ -17,6 +19,13 @@ uint32_t backColour(const QWidget* widget);
 // Its text colour.
 void setForeColour(QWidget* widget, uint32_t bgr);
 uint32_t foreColour(const QWidget* widget);
+
+// Gives a control's palette these colours (plain RGB, as the toolkit takes them).
+struct PaletteColour {
+    QPalette::ColorRole role;
+    QColor colour;
+};
+void setPaletteColours(QWidget* widget, std::initializer_list<PaletteColour> colours);
 
 // The design-time colours of the default scheme.
 namespace DesignColours {

@@ -106,10 +106,8 @@ void buildHomePage(QWidget* page)
     mood->setRange(0, 100);
     mood->setValue(0);
     mood->setTextVisible(false);
-    QPalette moodColours = mood->palette();
-    moodColours.setColor(QPalette::Highlight, QColor(255, 200, 0));
-    moodColours.setColor(QPalette::Base, QColor(64, 0, 0));
-    mood->setPalette(moodColours);
+    setPaletteColours(mood, {{QPalette::Highlight, QColor(255, 200, 0)},
+                             {QPalette::Base, QColor(64, 0, 0)}});
 
     auto* speed = new QSlider(Qt::Horizontal, controlNamed(page, "Tavorel10"));
     speed->setObjectName(QStringLiteral("Slider1"));
@@ -118,12 +116,8 @@ void buildHomePage(QWidget* page)
     speed->setPageStep(1);
     speed->setTickPosition(QSlider::TicksBelow);
     speed->setTickInterval(1);
-    QPalette speedColours = speed->palette();
-    speedColours.setColor(QPalette::Highlight, QColor(255, 200, 0));
-    speedColours.setColor(QPalette::WindowText, QColor(255, 255, 0));
-    speedColours.setColor(QPalette::Text, QColor(255, 255, 0));
-    speedColours.setColor(QPalette::Button, QColor(255, 220, 120));
-    speed->setPalette(speedColours);
+    setPaletteColours(speed, {{QPalette::Highlight, QColor(255, 200, 0)},
+                              {QPalette::Button, QColor(255, 220, 120)}});
 
     addSoftwarePanel(page);
 }

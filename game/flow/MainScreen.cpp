@@ -142,12 +142,10 @@ void MainScreen::buildToolbar()
     m_toolbar->setMovable(false);
     m_toolbar->setIconSize(QSize(32, 32));
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    QPalette palette = m_toolbar->palette();
-    palette.setColor(QPalette::Window, QColor(48, 0, 0));
-    palette.setColor(QPalette::Button, QColor(96, 0, 0));
-    palette.setColor(QPalette::ButtonText, QColor(255, 255, 0));
-    palette.setColor(QPalette::WindowText, QColor(255, 255, 0));
-    m_toolbar->setPalette(palette);
+    setPaletteColours(m_toolbar, {{QPalette::Window, QColor(48, 0, 0)},
+                                  {QPalette::Button, QColor(96, 0, 0)},
+                                  {QPalette::ButtonText, QColor(255, 255, 0)},
+                                  {QPalette::WindowText, QColor(255, 255, 0)}});
     m_toolbar->setAutoFillBackground(true);
     for (const ToolbarKeyRow& row : toolbarKeys) {
         const QString key = QString::fromLatin1(row.key);

@@ -15,23 +15,25 @@
 #include <QPushButton>
 
 namespace {
-enum class MenuAction { Save, Load, NewGame, Continue, Options, About, Exit };
+// A button either runs a procedure of the menu or opens another subsystem's dialog.
+using MenuHook = std::function<void(QWidget&)> Services::*;
 
 struct MenuButtonRow {
     const char* name;
     const char* caption;
-    MenuAction action;
+    void (MenuScreen::*procedure)();
+    MenuHook dialog;
 };
 
 // In the order of their numbers, top to bottom.
-constexpr MenuButtonRow menuButtons[] = {
-    {"cmdSave", "Сохранить игру", MenuAction::Save},
-    {"cmdLoad", "Загрузить игру", MenuAction::Load},
-    {"cmdNevG", "Новая игра", MenuAction::NewGame},
-    {"cmdContinue", "Продолжить игру", MenuAction::Continue},
-    {"cmdOptions", "Настройки", MenuAction::Options},
-    {"cmdAbout", "О программе", MenuAction::About},
-    {"cmdExit", "Выход из игры", MenuAction::Exit},
+const MenuButtonRow menuButtons[] = {
+    {"cmdSave", "Сохранить игру", nullptr, &Services::openSave},
+    {"cmdLoad", "Загрузить игру", nullptr, &Services::openLoad},
+    {"cmdNevG", "Новая игра", &MenuScreen::newGameProcedure, nullptr},
+    {"cmdContinue", "Продолжить игру", &MenuScreen::continueProcedure, nullptr},
+    {"cmdOptions", "Настройки", nullptr, &Services::openSettings},
+    {"cmdAbout", "О программе", &MenuScreen::openAbout, nullptr},
+    {"cmdExit", "Выход из игры", &MenuScreen::exitProcedure, nullptr},
 };
 
 const QString ProgramTitle = QStringLiteral("Тревинор");
@@ -188,33 +190,11 @@ void MenuScreen::closeEvent(QCloseEvent* event)
 
 void MenuScreen::press(int number)
 {
-    const Services& services = m_flow.services();
-    switch (menuButtons[number - 1].action) {
-    case MenuAction::Save:
-        if (services.openSave)
-            services.openSave(*this);
-        break;
-    case MenuAction::Load:
-        if (services.openLoad)
-            services.openLoad(*this);
-        break;
-    case MenuAction::NewGame:
-        newGameProcedure();
-        break;
-    case MenuAction::Continue:
-        continueProcedure();
-        break;
-    case MenuAction::Options:
-        if (services.openSettings)
-            services.openSettings(*this);
-        break;
-    case MenuAction::About:
-        openAbout();
-        break;
-    case MenuAction::Exit:
-        exitProcedure();
-        break;
-    }
+    const MenuButtonRow& row = menuButtons[number - 1];
+    if (row.procedure)
+        (this->*row.procedure)();
+    else if (const auto& open = m_flow.services().*row.dialog)
+        open(*this);
 }
 
 void MenuScreen::newGameProcedure()

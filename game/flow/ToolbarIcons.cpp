@@ -28,20 +28,15 @@ void book(QPainter& p)
     p.setBrush(QColor(170, 20, 20));
     p.drawRoundedRect(QRectF(3, 9, 34, 24), 3, 3);
     p.setBrush(Paper);
-    QPainterPath left;
-    left.moveTo(20, 10);
-    left.cubicTo(14, 6, 8, 7, 5, 8);
-    left.lineTo(5, 30);
-    left.cubicTo(9, 29, 15, 29, 20, 32);
-    left.closeSubpath();
-    p.drawPath(left);
-    QPainterPath right;
-    right.moveTo(20, 10);
-    right.cubicTo(26, 6, 32, 7, 35, 8);
-    right.lineTo(35, 30);
-    right.cubicTo(31, 29, 25, 29, 20, 32);
-    right.closeSubpath();
-    p.drawPath(right);
+    for (qreal side : {-1.0, 1.0}) { // the left page, then its mirror image
+        QPainterPath page;
+        page.moveTo(20, 10);
+        page.cubicTo(20 + 6 * side, 6, 20 + 12 * side, 7, 20 + 15 * side, 8);
+        page.lineTo(20 + 15 * side, 30);
+        page.cubicTo(20 + 11 * side, 29, 20 + 5 * side, 29, 20, 32);
+        page.closeSubpath();
+        p.drawPath(page);
+    }
     p.setPen(QPen(QColor(150, 110, 80), 1.2));
     for (int i = 0; i < 4; ++i) {
         const qreal y = 13 + i * 4.5;

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QList>
 #include <QMetaObject>
+#include <QTest>
 #include <QTimer>
 
 #include <vuzedovi/Tavorel.h>
@@ -87,6 +88,17 @@ struct FlowHarness {
         return flow->mainScreen();
     }
 };
+
+// The three positions of the speed slider and the clock each gives.
+inline void addClockColumnsAndRows()
+{
+    QTest::addColumn<int>("slider");
+    QTest::addColumn<bool>("running");
+    QTest::addColumn<int>("interval");
+    QTest::newRow("0: a day every 5 s") << 0 << true << 5000;
+    QTest::newRow("1: a day every second") << 1 << true << 1000;
+    QTest::newRow("2: pause") << 2 << false << 1000;
+}
 
 // One left press on a Tavorel button: the control reports it to the screen as KeyUp.
 inline void pressTavorel(QWidget* control)

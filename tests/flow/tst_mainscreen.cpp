@@ -43,18 +43,10 @@ private:
     }
 
 private slots:
-    void sliderSetsTheClock_data()
-    {
-        QTest::addColumn<int>("position");
-        QTest::addColumn<bool>("running");
-        QTest::addColumn<int>("interval");
-        QTest::newRow("0: a day every 5 s") << 0 << true << 5000;
-        QTest::newRow("1: a day every second") << 1 << true << 1000;
-        QTest::newRow("2: pause") << 2 << false << 1000;
-    }
+    void sliderSetsTheClock_data() { addClockColumnsAndRows(); }
     void sliderSetsTheClock()
     {
-        QFETCH(int, position);
+        QFETCH(int, slider);
         QFETCH(bool, running);
         QFETCH(int, interval);
         FlowHarness h;
@@ -62,8 +54,8 @@ private slots:
         QCOMPARE(s->control<QSlider>("Slider1")->value(), 1);
         QVERIFY(clock(s)->isActive());
         QCOMPARE(clock(s)->interval(), 1000);
-        s->control<QSlider>("Slider1")->setValue(position == 1 ? 0 : 1); // a real change first
-        s->control<QSlider>("Slider1")->setValue(position);
+        s->control<QSlider>("Slider1")->setValue(slider == 1 ? 0 : 1); // a real change first
+        s->control<QSlider>("Slider1")->setValue(slider);
         QCOMPARE(clock(s)->isActive(), running);
         QCOMPARE(clock(s)->interval(), interval);
     }

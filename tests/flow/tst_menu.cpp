@@ -226,15 +226,7 @@ private slots:
         QVERIFY(again->button(4)->isEnabled());
     }
 
-    void continueSetsTheClockFromTheSlider_data()
-    {
-        QTest::addColumn<int>("slider");
-        QTest::addColumn<bool>("running");
-        QTest::addColumn<int>("interval");
-        QTest::newRow("slow") << 0 << true << 5000;
-        QTest::newRow("normal") << 1 << true << 1000;
-        QTest::newRow("pause") << 2 << false << 1000;
-    }
+    void continueSetsTheClockFromTheSlider_data() { addClockColumnsAndRows(); }
     void continueSetsTheClockFromTheSlider()
     {
         QFETCH(int, slider);
