@@ -47,6 +47,11 @@ void GameFlow::startNewGame()
 {
     MainScreen& screen = ensureMainScreen();
     screen.showPlayerLabels(newGame(m_game));
+    // The new game's day, work record and full mood replace the previous game's: a mood bar
+    // left at 1 would otherwise end the new game on its first day, and a clock stopped by the
+    // menu would leave it frozen.
+    screen.showClockLabels(clockLabels(m_game));
+    screen.setClockFromSlider();
     screen.show();
 }
 

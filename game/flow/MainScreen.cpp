@@ -299,6 +299,14 @@ void MainScreen::showPlayerLabels(const PlayerLabels& labels)
     setCaption(control("lblDengi"), labels.lblDengi);
 }
 
+void MainScreen::showClockLabels(const ClockLabels& labels)
+{
+    setCaption(control("Label1"), labels.label1);
+    setCaption(control("lblStazh"), labels.lblStazh);
+    setMoodBar(labels.moodBar);
+    setCaption(control("lblPercent"), labels.lblPercent);
+}
+
 void MainScreen::toolbarKey(const QString& key)
 {
     const ToolbarKeyRow* row = nullptr;

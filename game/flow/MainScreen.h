@@ -45,6 +45,7 @@ public:
     void setMoodBar(float mood);
 
     void showPlayerLabels(const PlayerLabels& labels);
+    void showClockLabels(const ClockLabels& labels);
 
     // Toolbar1: the key of the pressed button. Unknown keys do nothing.
     void toolbarKey(const QString& key);

@@ -53,9 +53,20 @@ QFont menuFont()
     return font;
 }
 
+// The button face is exactly its colour, with a bevel in its own lighter and darker shades;
+// the caption is yellow on the normal red and dark on the bright highlight.
 void paintButton(QPushButton* button, uint32_t colour)
 {
     setBackColour(button, colour);
+    const QColor face = toQColor(colour);
+    const QColor text = colour == MenuScreen::HighlightColour ? QColor(64, 0, 0)
+                                                              : QColor(255, 255, 0);
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: %1; color: %2; border: 2px outset %3;"
+                       " border-radius: 6px; }"
+                       "QPushButton:pressed { border-style: inset; }"
+                       "QPushButton:disabled { color: %4; }")
+            .arg(face.name(), text.name(), face.lighter(140).name(), face.lighter(170).name()));
 }
 } // namespace
 
@@ -76,10 +87,6 @@ MenuScreen::MenuScreen(GameFlow& flow, QWidget* parent)
                             ButtonWidth, ButtonHeight);
         button->setFont(menuFont());
         button->setMouseTracking(true);
-        setForeColour(button, 0x00FFFF);
-        QPalette p = button->palette();
-        p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(150, 90, 90));
-        button->setPalette(p);
         paintButton(button, NormalColour);
         button->installEventFilter(this);
         connect(button, &QPushButton::clicked, this, [this, i] { press(i + 1); });

@@ -96,6 +96,12 @@ DayResult dailyTick(GameState& g, float moodBarShows)
     return day;
 }
 
+ClockLabels clockLabels(const GameState& g)
+{
+    return {withSignPosition(int64_t(g.dayCounter)), withSignPosition(int64_t(g.seniority)),
+            g.mood, moodPercentText(g.mood)};
+}
+
 ListsAfterFinish listsAfterFinish(const QString& sourceText, const QString& projectListText,
                                   const QString& webListText)
 {

@@ -43,6 +43,16 @@ struct DayResult {
 // One game day. moodBarShows is the value the mood bar holds (stored by the previous tick).
 DayResult dailyTick(GameState& g, float moodBarShows);
 
+// What the clock's labels and the mood bar show for the game as it stands (a new or loaded
+// game, before its first tick).
+struct ClockLabels {
+    QString label1;
+    QString lblStazh;
+    float moodBar;
+    QString lblPercent;
+};
+ClockLabels clockLabels(const GameState& g);
+
 // When a project is finished, which of the development screen's lists the player gets back,
 // from the selected texts of the source list, lstTipProj and lstWeb.
 enum class ListsAfterFinish { EnableProjectList, EnableWebList, Unchanged };

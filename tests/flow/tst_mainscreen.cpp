@@ -237,6 +237,27 @@ private slots:
         QCOMPARE(s->control<QLabel>("lblDengi")->text(), QStringLiteral(" 748")); // no pay
     }
 
+    void secondNewGameStartsAfreshAndRunning()
+    {
+        FlowHarness h;
+        MainScreen* s = h.newGame();
+        for (int tick = 1; tick <= 198; ++tick)
+            fire(clock(s)); // the mood bar now holds 1: one more day would end the game
+        key(s, "Menu");
+        QVERIFY(!clock(s)->isActive());
+        h.dialogs.names.append(QStringLiteral("Петя"));
+        h.flow->menu()->newGameProcedure();
+        QApplication::processEvents();
+
+        QCOMPARE(s->moodBar(), 100.0f);
+        QCOMPARE(s->control<QLabel>("Label1")->text(), QStringLiteral(" 1"));
+        QCOMPARE(s->control<QLabel>("lblStazh")->text(), QStringLiteral(" 0"));
+        QVERIFY(clock(s)->isActive());
+        fire(clock(s));
+        QCOMPARE(h.quits, 0);
+        QCOMPARE(s->control<QLabel>("lblPercent")->text(), QStringLiteral(" 99"));
+    }
+
     void softwarePanelStopsExactly_data()
     {
         // Ticks run between the clicks on lblPO; the last click's slide runs to its end.
