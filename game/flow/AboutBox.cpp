@@ -28,7 +28,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     setBackColour(this, DesignColours::WindowBody);
 
     createTavorels(this, {
-        {"Tavorel1", nullptr, {0, 0, Width, 44}, titleBarProperties(QStringLiteral("  Тревинор"))},
+        {"Tavorel1", nullptr, {0, 0, Width, 44}, titleBarProperties(QStringLiteral("Тревинор"))},
         {"cmdOK", nullptr, {Width - 112, Height - 48, 100, 36}, buttonProperties(QStringLiteral("OK"))},
     });
     // The title of a dialog does not move its window.

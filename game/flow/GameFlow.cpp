@@ -45,8 +45,11 @@ MainScreen& GameFlow::ensureMainScreen()
 
 void GameFlow::startNewGame()
 {
+    // The first game creates the main screen only now, so its load applies the colour scheme
+    // with the colours the initialisation has just set.
+    const PlayerLabels labels = newGame(m_game);
     MainScreen& screen = ensureMainScreen();
-    screen.showPlayerLabels(newGame(m_game));
+    screen.showPlayerLabels(labels);
     // The new game's day, work record and full mood replace the previous game's: a mood bar
     // left at 1 would otherwise end the new game on its first day, and a clock stopped by the
     // menu would leave it frozen.

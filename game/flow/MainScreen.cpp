@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QProgressBar>
@@ -128,7 +129,7 @@ MainScreen::~MainScreen() = default;
 void MainScreen::buildTitleBar()
 {
     createTavorels(this, {
-        {"Tavorel27", nullptr, {0, 0, Width, TitleHeight}, titleBarProperties(QStringLiteral("  Тревинор"))},
+        {"Tavorel27", nullptr, {0, 0, Width, TitleHeight}, titleBarProperties(ProgramTitle)},
         {"cmdMin", "Tavorel27", {Width - 56, 3, 24, 22}, buttonProperties(QStringLiteral("-"))},
         {"cmdClose", "Tavorel27", {Width - 28, 3, 24, 22}, buttonProperties(QStringLiteral("X"))},
     });
@@ -162,8 +163,10 @@ void MainScreen::buildPages()
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     m_tabs->setGeometry(0, TitleHeight + ToolbarHeight, PageWidth, PageHeight);
     m_tabs->setDocumentMode(true);
-    // The toolbar switches the pages; the tabs themselves are not shown.
+    // The toolbar switches the pages; the tabs themselves are not shown, and the tabbed
+    // panel's own Ctrl+Tab is swallowed (it would skip the clock and the pages' "Да").
     m_tabs->tabBar()->hide();
+    m_tabs->installEventFilter(this);
     for (const PageRow& row : pages) {
         auto* page = new QWidget;
         page->setObjectName(QString::fromLatin1(row.name));
@@ -410,6 +413,12 @@ void MainScreen::hoverReset()
 
 bool MainScreen::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_tabs && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            && key->modifiers().testFlag(Qt::ControlModifier))
+            return true;
+    }
     const bool legend = watched == m_lblLegenda;
     if (legend || watched == m_lblPO) {
         if (event->type() == QEvent::MouseButtonRelease) {

@@ -147,7 +147,11 @@ bool MenuScreen::eventFilter(QObject* watched, QEvent* event)
             apply(m_highlight.focusOut());
             break;
         case QEvent::MouseMove:
-            apply(m_highlight.mouseOver(k));
+            // A disabled button takes no mouse input: the move is one over the background.
+            if (static_cast<QWidget*>(watched)->isEnabled())
+                apply(m_highlight.mouseOver(k));
+            else
+                apply(m_highlight.backgroundMove());
             break;
         default:
             break;
@@ -158,7 +162,8 @@ bool MenuScreen::eventFilter(QObject* watched, QEvent* event)
 
 void MenuScreen::mouseMoveEvent(QMouseEvent* event)
 {
-    // A move a button passes on to its parent is not a move over the background.
+    // A move a button passes on to its parent is not a move over the background (a disabled
+    // button's move was counted as one already).
     if (!childAt(event->position().toPoint()))
         apply(m_highlight.backgroundMove());
     QWidget::mouseMoveEvent(event);

@@ -114,6 +114,34 @@ private slots:
         QVERIFY(clock(s)->isActive());
     }
 
+    void pagesChangeOnlyByTheToolbarAndDa_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("keyCode");
+        QTest::newRow("Ctrl+Tab on the home page")
+            << 0 << int(Qt::ControlModifier) << int(Qt::Key_Tab);
+        QTest::newRow("Ctrl+Shift+Tab on the home page")
+            << 0 << int(Qt::ControlModifier | Qt::ShiftModifier) << int(Qt::Key_Backtab);
+        QTest::newRow("Ctrl+Tab on the training page")
+            << 1 << int(Qt::ControlModifier) << int(Qt::Key_Tab);
+    }
+    void pagesChangeOnlyByTheToolbarAndDa()
+    {
+        QFETCH(int, from);
+        QFETCH(int, modifiers);
+        QFETCH(int, keyCode);
+        FlowHarness h;
+        MainScreen* s = h.newGame();
+        if (from == TrainingPage)
+            key(s, "Obuchenie");
+        const bool running = clock(s)->isActive();
+        QKeyEvent press(QEvent::KeyPress, keyCode, Qt::KeyboardModifiers(modifiers));
+        QApplication::sendEvent(s->page(from), &press);
+        QCOMPARE(tabs(s)->currentIndex(), from);
+        QCOMPARE(clock(s)->isActive(), running);
+    }
+
     void menuKeyStopsTheClock()
     {
         FlowHarness h;
@@ -400,8 +428,12 @@ private slots:
         QFETCH(int, melody);
         QFETCH(bool, cancelled);
         int schemes = 0;
+        Colour schemeStart; // the gradient start colour the scheme was applied with
         Services services;
-        services.applyColourScheme = [&schemes](MainScreen&) { ++schemes; };
+        services.applyColourScheme = [&schemes, &schemeStart](MainScreen&) {
+            ++schemes;
+            schemeStart = theGame().colourGradientStart;
+        };
         FlowHarness h(services);
         h.dialogs.names = {QStringLiteral("Вася")};
         MenuScreen* menu = h.openMenu(); // sets the first melody flag
@@ -419,6 +451,8 @@ private slots:
                          ->isActive(),
                      n == melody);
         QCOMPARE(schemes, cancelled ? 0 : 1);
+        if (!cancelled) // the first game's colours are set before the screen loads
+            QCOMPARE(schemeStart, Colour(DefaultColours::GradientStart));
         const Qt::CursorShape expected = cancelled ? Qt::ArrowCursor : Qt::PointingHandCursor;
         for (const char* name : {"Toolbar1", "lblPO", "lblLegenda"})
             QCOMPARE(s->control(name)->cursor().shape(), expected);
@@ -428,17 +462,31 @@ private slots:
     {
         FlowHarness h;
         MainScreen* s = h.newGame();
-        const char* const names[] = {
-            "Tavorel27", "cmdMin", "cmdClose", "Toolbar1", "SSTab1", "TimerMain", "tmrDviz",
-            "timMel1", "timMel2", "timMel3", "Tavorel8", "Tavorel9", "Tavorel10", "Tavorel11",
-            "Tavorel16", "Tavorel26", "Tavorel29", "Label5", "lblName", "Label9", "lblStatus",
-            "Label10", "lblOpit", "Label11", "lblRab", "Label12", "lblDengi", "ProgressBar1",
-            "lblPercent", "Slider1", "Label1", "lblStazh", "lblMBoard", "lblVint", "lblProc",
-            "lblZwukPl", "lblOZU", "lblSVGA", "lblMonitor", "lblCDROM", "lblModem", "Label26",
-            "lblPO", "cmbProgrObesp", "lblProgrObesp", "lblLegenda", "cmdDa", "cmdDa2",
-            "cmdKompDa", "cmdProgDa"};
-        for (const char* name : names)
-            QVERIFY2(s->findChild<QObject*>(QString::fromLatin1(name)), name);
+        // Each control by its name, with its caption where it has a fixed one.
+        const std::pair<const char*, const char*> controls[] = {
+            {"Tavorel27", "Тревинор"}, {"cmdMin", "-"}, {"cmdClose", "X"},
+            {"Toolbar1", nullptr}, {"SSTab1", nullptr}, {"TimerMain", nullptr},
+            {"tmrDviz", nullptr}, {"timMel1", nullptr}, {"timMel2", nullptr},
+            {"timMel3", nullptr}, {"Tavorel8", "Ваши данные"}, {"Tavorel9", "Настроение"},
+            {"Tavorel10", "Скорость/Пауза"}, {"Tavorel11", "День/Стаж работы"},
+            {"Tavorel16", "Компьютер"}, {"Tavorel26", "Программное обеспечение"},
+            {"Tavorel29", "Легенда"}, {"Label5", "Имя:"}, {"lblName", nullptr},
+            {"Label9", "Статус:"}, {"lblStatus", nullptr}, {"Label10", "Опыт:"},
+            {"lblOpit", nullptr}, {"Label11", "Работа:"}, {"lblRab", nullptr},
+            {"Label12", "Деньги:"}, {"lblDengi", nullptr}, {"ProgressBar1", nullptr},
+            {"lblPercent", nullptr}, {"Slider1", nullptr}, {"Label1", nullptr},
+            {"lblStazh", nullptr}, {"lblMBoard", ""}, {"lblVint", ""}, {"lblProc", ""},
+            {"lblZwukPl", ""}, {"lblOZU", ""}, {"lblSVGA", ""}, {"lblMonitor", ""},
+            {"lblCDROM", ""}, {"lblModem", ""}, {"Label26", "- Обязательное наличае"},
+            {"lblPO", "Программное обеспечение >>"}, {"cmbProgrObesp", nullptr},
+            {"lblProgrObesp", "."}, {"lblLegenda", "+"}, {"cmdDa", "Да"}, {"cmdDa2", "Да"},
+            {"cmdKompDa", "Да"}, {"cmdProgDa", "Да"}};
+        for (const auto& [name, text] : controls) {
+            QObject* control = s->findChild<QObject*>(QString::fromLatin1(name));
+            QVERIFY2(control, name);
+            if (text)
+                QCOMPARE(caption(static_cast<QWidget*>(control)), QString::fromUtf8(text));
+        }
         QCOMPARE(tabs(s)->count(), 5);
         QCOMPARE(s->control<QToolBar>("Toolbar1")->actions().size(), 8);
     }

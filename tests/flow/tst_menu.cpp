@@ -45,7 +45,7 @@ private slots:
     void highlightFollowsMouseAndFocus_data()
     {
         // Steps: mK the mouse over button K, fK / oK button K gains / loses the focus,
-        // b the mouse over the background.
+        // b the mouse over the background, dK button K is disabled. All buttons start enabled.
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("lit");
         QTest::newRow("from 3 to 4 only 4 stays lit") << "m3 m4" << "4";
@@ -61,6 +61,9 @@ private slots:
         QTest::newRow("focus out darkens the remembered one")
             << "m5 f2 o2" << "5";
         QTest::newRow("focus out after a mouse move") << "f2 m6 o2" << "2";
+        QTest::newRow("a disabled button is background") << "d1 m2 m1" << "";
+        QTest::newRow("a disabled button is not lit") << "d4 m5 m4" << "";
+        QTest::newRow("a disabled button leaves the far neighbour") << "d4 m3 m4 m5" << "5";
     }
     void highlightFollowsMouseAndFocus()
     {
@@ -68,6 +71,7 @@ private slots:
         QFETCH(QString, lit);
         FlowHarness h;
         MenuScreen* menu = h.openMenu();
+        menu->enableSaveAndContinue();
         if (QWidget* focused = QApplication::focusWidget())
             focused->clearFocus();
         for (int k = 1; k <= 7; ++k)
@@ -88,6 +92,9 @@ private slots:
                 break;
             case 'b':
                 moveMouse(menu, QPoint(3, 3));
+                break;
+            case 'd':
+                menu->button(k)->setEnabled(false);
                 break;
             }
         }
