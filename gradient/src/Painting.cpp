@@ -221,7 +221,7 @@ void paintFull(QPainter& painter, const Tavorel& control, const TavorelState& s)
         paintBands(painter, s, g.W, g.H);
     paintFrame(painter, styleFrame(s.style), g.W, g.H);
 
-    FontDescription description = control.MakeFontDescription(s.font);
+    FontDescription description = control.MakeFontDescription(s.drawnFont);
     const bool vertical = s.textOrientation == constOrientation::Vertical;
     description.escapement = vertical ? 900 : 0;
     const QFont font = fontFromDescription(description);

@@ -67,6 +67,7 @@ Tavorel::Tavorel(QWidget* parent)
     d->font.setPointSizeF(8.25);
     d->font.setWeight(QFont::Normal);
     QWidget::setFont(d->font);
+    d->drawnFont = d->font;
     setMouseTracking(true);
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -172,18 +173,30 @@ void Tavorel::PaintControl()
     d->errorReported = false;
     if (d->autoSize) {
         // Fit the caption with a margin of 4 pixels on each side; vertical text swaps the
-        // measured width and height. The resize repaints through resizeEvent.
-        FontDescription description;
+        // measured width and height. The resize repaints through resizeEvent. Measuring does
+        // not need the face name that the drawing font may fail on; that error comes later.
+        QFont measuring = d->font;
         try {
-            description = MakeFontDescription(d->font);
+            measuring = fontFromDescription(MakeFontDescription(d->font));
         } catch (const ControlError&) {
-            update();  // the paint reports the error
-            return;
         }
-        QSize text = captionSize(fontFromDescription(description), singleByteCaption(d->caption));
+        QSize text = captionSize(measuring, singleByteCaption(d->caption));
         if (d->textOrientation == constOrientation::Vertical)
             text.transpose();
         resize(text + QSize(8, 8));
+    }
+    // The drawing font is made from the Font object as it is now; only then does a paint
+    // that gets that far mark links by underlining the Font object, which the next full
+    // paint shows.
+    d->drawnFont = d->font;
+    const PixelGeometry g = pixelGeometry(*this);
+    if (g.W > 0 && g.H > 0) {
+        try {
+            MakeFontDescription(d->drawnFont);
+            d->font.setUnderline(d->internetLink != constInternetLink::None);
+        } catch (const ControlError&) {
+            // The paint ends at the font; the paint event reports it.
+        }
     }
     update();
 }
@@ -239,8 +252,6 @@ void Tavorel::paintEvent(QPaintEvent*)
             });
         }
     }
-    // Underline follows InternetLink from the next paint on: the font of this paint is made.
-    d->font.setUnderline(d->internetLink != constInternetLink::None);
     const PixelGeometry g = pixelGeometry(*this);
     paintFrame(painter, d->overlay, g.W, g.H);
 }

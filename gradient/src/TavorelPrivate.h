@@ -40,6 +40,10 @@ struct TavorelState {
 
     bool lastPressLeft = false;
 
+    // The Font object as the last full paint made its drawing font from it; exposes redraw
+    // that paint, so a change the paint made to the Font object shows from the next one on.
+    QFont drawnFont;
+
     // The input frame stays until the next full paint clears it.
     Frame overlay = Frame::None;
     int fullPaints = 0;

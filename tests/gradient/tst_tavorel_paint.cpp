@@ -1,6 +1,7 @@
 // What a Tavorel paints: bands, frames, background, caption, shadows and sizes.
 #include <QApplication>
 #include <QPalette>
+#include <QScreen>
 #include <QtTest>
 
 #include "TestSupport.h"
@@ -337,18 +338,55 @@ private slots:
 
     void linksAreUnderlinedFromTheNextPaint()
     {
+        // Shown, so that a picture is an expose, not a resize with its full paint.
         auto control = captionControl(QSize(200, 50), QStringLiteral("www"));
+        control->show();
+        QVERIFY(QTest::qWaitForWindowExposed(control.get()));
+        const QImage plain = render(*control);
+        // The assignment's paint underlines the Font object after it made its drawing font:
+        // that paint, and every expose of it, is still plain.
         control->setInternetLink(constInternetLink::InternetPage);
-        QVERIFY(!control->Font().underline());
-        const QImage first = render(*control);
         QVERIFY(control->Font().underline());
-        const QImage second = render(*control);
-        QVERIFY(first != second);
-        QVERIFY(support::inkBounds(second, qRgb(0, 0, 0)).height() > support::inkBounds(first, qRgb(0, 0, 0)).height());
+        QCOMPARE(render(*control), plain);
+        QCOMPARE(render(*control), plain);
+        control->PaintControl();
+        const QImage underlined = render(*control);
+        QVERIFY(support::inkBounds(underlined, qRgb(0, 0, 0)).height()
+                > support::inkBounds(plain, qRgb(0, 0, 0)).height());
 
         control->setInternetLink(constInternetLink::None);
-        render(*control);
         QVERIFY(!control->Font().underline());
+        QCOMPARE(render(*control), underlined);
+        control->PaintControl();
+        QCOMPARE(render(*control), plain);
+    }
+
+    void storedLinkIsUnderlinedWhenShown()
+    {
+        // Showing runs three full paints, so what reaches the screen is already underlined.
+        QWidget form;
+        form.resize(240, 90);
+        auto* control = new Tavorel(&form);
+        control->ReadProperties(PropertyBag{
+            {QStringLiteral("caption"), QStringLiteral("www")},
+            {QStringLiteral("internetlink"), int(constInternetLink::InternetPage)},
+            {QStringLiteral("vuzedovi"), false},
+            {QStringLiteral("backcolor"), 0},
+            {QStringLiteral("forecolor"), 0xFFFFFF},
+            {QStringLiteral("style"), int(constStyle::PanelFlat)},
+        });
+        control->setGeometry(20, 20, 200, 50);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const auto onScreen = [&] {
+            return form.screen()->grabWindow(form.winId(), 20, 20, 200, 50).toImage().convertToFormat(
+                QImage::Format_RGB32);
+        };
+        const QImage shown = onScreen();
+        QVERIFY(!support::inkBounds(shown, qRgb(0, 0, 0)).isEmpty());
+        control->PaintControl();
+        QCoreApplication::processEvents();
+        QCOMPARE(onScreen(), shown);
     }
 
     void paintErrorIsReportedOncePerFullPaint()
@@ -371,11 +409,16 @@ private slots:
         // The bands were painted before the font failed.
         QCOMPARE(support::hex(render(*control).pixel(30, 15)), support::hex(rgbOf(0x0000FF)));
 
+        // Fitting the caption still fits it, and the paint still reports.
+        control->setAutoSize(true);
+        QTRY_COMPARE(reports.size(), 2);
+        QVERIFY(control->width() < 60);
+
         // A 33-character name is still fine.
         control->setFontProperty(QFont(QString(33, u'x')));
         control->repaint();
         QCoreApplication::processEvents();
-        QCOMPARE(reports.size(), 1);
+        QCOMPARE(reports.size(), 2);
         setErrorReporter({});
     }
 
