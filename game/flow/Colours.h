@@ -38,3 +38,9 @@ inline constexpr uint32_t ChoiceButtons = 0x000080;
 inline constexpr uint32_t WindowBody = 0x000018; // the screens' own dark background
 inline constexpr uint32_t Hover = 0x0000FF;      // a hovered label
 } // namespace DesignColours
+
+// The bars of the main screen (mood, disk usage): filled part and empty part.
+namespace BarColours {
+inline const QColor Used{255, 200, 0};
+inline const QColor Free{64, 0, 0};
+} // namespace BarColours

@@ -106,8 +106,8 @@ void buildHomePage(QWidget* page)
     mood->setRange(0, 100);
     mood->setValue(0);
     mood->setTextVisible(false);
-    setPaletteColours(mood, {{QPalette::Highlight, QColor(255, 200, 0)},
-                             {QPalette::Base, QColor(64, 0, 0)}});
+    setPaletteColours(mood, {{QPalette::Highlight, BarColours::Used},
+                             {QPalette::Base, BarColours::Free}});
 
     auto* speed = new QSlider(Qt::Horizontal, controlNamed(page, "Tavorel10"));
     speed->setObjectName(QStringLiteral("Slider1"));

@@ -3,10 +3,26 @@
 // indicator come with the software rules.
 #include "MainScreenPages.h"
 
+#include "Colours.h"
 #include "Controls.h"
 #include "NavigationRules.h"
 
 #include <QLabel>
+
+namespace {
+// The legend explains the disk-usage bar: its empty part is free space, its filled part used.
+struct LegendEntry {
+    const char* swatch;
+    const char* label;
+    const char* caption;
+    QColor colour;
+    int top;
+};
+const LegendEntry legendEntries[] = {
+    {"shpLegendFree", "lblLegendFree", " - Свободно", BarColours::Free, 32},
+    {"shpLegendUsed", "lblLegendUsed", " - Занято", BarColours::Used, 54},
+};
+} // namespace
 
 void buildSoftwarePage(QWidget* page)
 {
@@ -19,6 +35,15 @@ void buildSoftwarePage(QWidget* page)
         {"Tavorel29", nullptr, {608, 342, 184, 80}, panelProperties(QStringLiteral("Легенда"))},
         {"cmdProgDa", nullptr, ConfirmButtonPlace, buttonProperties(QStringLiteral("Да"))},
     });
+
+    for (const LegendEntry& entry : legendEntries) {
+        QLabel* swatch = createLabel(page, {entry.swatch, "Tavorel29", {14, entry.top + 3, 14, 14},
+                                            "", LabelKind::Value});
+        setPaletteColours(swatch, {{QPalette::Window, entry.colour}});
+        swatch->setFrameStyle(QFrame::Box | QFrame::Plain);
+        createLabel(page, {entry.label, "Tavorel29", {32, entry.top, 140, 20}, entry.caption,
+                           LabelKind::Value});
+    }
 
     const LegendToggle::View legend = LegendToggle::hidden();
     controlNamed(page, "Tavorel29")->setVisible(legend.legendVisible);

@@ -479,7 +479,8 @@ private slots:
             {"lblZwukPl", ""}, {"lblOZU", ""}, {"lblSVGA", ""}, {"lblMonitor", ""},
             {"lblCDROM", ""}, {"lblModem", ""}, {"Label26", "- Обязательное наличае"},
             {"lblPO", "Программное обеспечение >>"}, {"cmbProgrObesp", nullptr},
-            {"lblProgrObesp", "."}, {"lblLegenda", "+"}, {"cmdDa", "Да"}, {"cmdDa2", "Да"},
+            {"lblProgrObesp", "."}, {"lblLegenda", "+"}, {"lblLegendFree", " - Свободно"},
+            {"lblLegendUsed", " - Занято"}, {"cmdDa", "Да"}, {"cmdDa2", "Да"},
             {"cmdKompDa", "Да"}, {"cmdProgDa", "Да"}};
         for (const auto& [name, text] : controls) {
             QObject* control = s->findChild<QObject*>(QString::fromLatin1(name));
