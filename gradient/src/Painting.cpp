@@ -5,6 +5,7 @@
 #include <QStringEncoder>
 
 #include <cmath>
+#include <limits>
 
 #include "TavorelPrivate.h"
 
@@ -23,8 +24,16 @@ QColor colourOf(OleColor colour) { return QColor(translateColor(colour)); }
 // Rounds to nearest with ties to even, as every conversion to a whole number here does.
 int roundEven(double value) { return int(std::nearbyint(value)); }
 
+// A whole number that must fit 32 bits; one that does not is the Overflow error.
+int checkedInt(double value)
+{
+    if (!(std::abs(value) <= double(std::numeric_limits<int>::max())))
+        throw ControlError(6, QStringLiteral("Overflow"));
+    return int(value);
+}
+
 // a * b / c rounded to nearest, halves away from zero, as one operation.
-int mulDiv(int a, int b, int c) { return int(std::lround(double(a) * b / c)); }
+int mulDiv(int a, int b, int c) { return checkedInt(std::round(double(a) * b / c)); }
 
 // A line from `from` towards `to`, the end point excluded; frames are axis-parallel.
 void segment(QPainter& painter, QPoint from, QPoint to, const QColor& colour)
@@ -196,7 +205,7 @@ FontDescription Tavorel::MakeFontDescription(const QFont& font) const
     double points = font.pointSizeF();
     if (points <= 0)  // a font sized in pixels
         points = font.pixelSize() * 72.0 / std::max(1, logicalDpiY());
-    description.height = -mulDiv(roundEven(points), logicalDpiY(), 72);
+    description.height = -mulDiv(checkedInt(std::nearbyint(points)), logicalDpiY(), 72);
     description.weight = font.bold() ? 700 : 400;
     description.italic = font.italic();
     description.underline = font.underline();

@@ -428,12 +428,16 @@ private slots:
         QTest::addColumn<bool>("bold");
         QTest::addColumn<int>("height");
         QTest::addColumn<int>("weight");
+        QTest::addColumn<int>("error");  // the number the paint reports, 0 for none
 
         // At 96 pixels per inch: -(points rounded to even) * 96 / 72, rounded.
-        QTest::newRow("design font 8.25") << 8.25 << false << -11 << 400;
-        QTest::newRow("8.5 rounds to 8") << 8.5 << true << -11 << 700;
-        QTest::newRow("9.5 rounds to 10") << 9.5 << false << -13 << 400;
-        QTest::newRow("12") << 12.0 << false << -16 << 400;
+        QTest::newRow("design font 8.25") << 8.25 << false << -11 << 400 << 0;
+        QTest::newRow("8.5 rounds to 8") << 8.5 << true << -11 << 700 << 0;
+        QTest::newRow("9.5 rounds to 10") << 9.5 << false << -13 << 400 << 0;
+        QTest::newRow("12") << 12.0 << false << -16 << 400 << 0;
+        // Sizes whose arithmetic leaves 32 bits overflow instead of wrapping.
+        QTest::newRow("points beyond 32 bits") << 3e9 << false << 0 << 400 << 6;
+        QTest::newRow("height beyond 32 bits") << 2e9 << false << 0 << 400 << 6;
     }
 
     void fontDescription()
@@ -442,12 +446,23 @@ private slots:
         QFETCH(bool, bold);
         QFETCH(int, height);
         QFETCH(int, weight);
+        QFETCH(int, error);
 
         Tavorel control;
         QCOMPARE(control.logicalDpiY(), 96);
         QFont font(QStringLiteral("Times New Roman"));
         font.setPointSizeF(points);
         font.setBold(bold);
+        if (error) {
+            try {
+                control.MakeFontDescription(font);
+                QFAIL("no error");
+            } catch (const ControlError& raised) {
+                QCOMPARE(raised.number(), error);
+                QCOMPARE(raised.description(), QStringLiteral("Overflow"));
+            }
+            return;
+        }
         const FontDescription description = control.MakeFontDescription(font);
         QCOMPARE(description.height, height);
         QCOMPARE(description.weight, weight);
