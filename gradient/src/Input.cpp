@@ -236,6 +236,15 @@ void Tavorel::mouseReleaseEvent(QMouseEvent* event)
         emit Click();
 }
 
+void Tavorel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double click is a double click, not a press: it sinks no frame,
+    // sends no Scroll Lock and raises no MouseDown, so a button acts once. Its release is an
+    // ordinary release without a Click.
+    d->pressedButton = Qt::NoButton;
+    event->accept();
+}
+
 void Tavorel::leaveEvent(QEvent* event)
 {
     if (d->style == constStyle::ButtonFlat) {

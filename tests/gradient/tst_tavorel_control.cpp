@@ -451,6 +451,26 @@ private slots:
         QCOMPARE(order.first(), QStringLiteral("MouseUp"));
     }
 
+    void doubleClickActsOnce()
+    {
+        auto control = plainControl(QSize(80, 30));
+        QStringList events;
+        connect(control.get(), &Tavorel::KeyUp, this, [&](short&, short&) { events << "KeyUp"; });
+        connect(control.get(), &Tavorel::MouseDown, this, [&](short&, short&, float&, float&) { events << "MouseDown"; });
+        connect(control.get(), &Tavorel::MouseUp, this, [&](short&, short&, float&, float&) { events << "MouseUp"; });
+        connect(control.get(), &Tavorel::Click, this, [&] { events << "Click"; });
+        const QPoint at(20, 10);
+        const QPointF global = control->mapToGlobal(QPointF(at));
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                  QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+            const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+            QMouseEvent event(type, QPointF(at), global, Qt::LeftButton, held, Qt::NoModifier);
+            QCoreApplication::sendEvent(control.get(), &event);
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(events, (QStringList{"MouseDown", "KeyUp", "MouseUp", "Click", "MouseUp"}));
+    }
+
     void mouseCoordinatesAreTwips()
     {
         auto control = plainControl(QSize(80, 30));
