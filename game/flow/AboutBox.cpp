@@ -2,6 +2,7 @@
 
 #include "Colours.h"
 #include "Controls.h"
+#include "Dialogs.h"
 #include "ToolbarIcons.h"
 
 #include <QLabel>
@@ -28,7 +29,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     setBackColour(this, DesignColours::WindowBody);
 
     createTavorels(this, {
-        {"Tavorel1", nullptr, {0, 0, Width, 44}, titleBarProperties(QStringLiteral("Тревинор"))},
+        {"Tavorel1", nullptr, {0, 0, Width, 44}, titleBarProperties(ProgramTitle)},
         {"cmdOK", nullptr, {Width - 112, Height - 48, 100, 36}, buttonProperties(QStringLiteral("OK"))},
     });
     // The title of a dialog does not move its window.

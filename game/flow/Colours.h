@@ -2,6 +2,8 @@
 // byte); labels show them as their background and text colour.
 #pragma once
 
+#include "state/GameState.h"
+
 #include <QColor>
 #include <QPalette>
 
@@ -27,15 +29,13 @@ struct PaletteColour {
 };
 void setPaletteColours(QWidget* widget, std::initializer_list<PaletteColour> colours);
 
-// The design-time colours of the default scheme.
+// The design-time colours: the default scheme, and the screens' own dark body.
 namespace DesignColours {
-inline constexpr uint32_t PanelStart = 0x000040;   // dark red
-inline constexpr uint32_t PanelEnd = 0x0000FF;     // red
-inline constexpr uint32_t PanelCaption = 0x00FFFF; // yellow
-inline constexpr uint32_t LabelBack = 0x000080;
-inline constexpr uint32_t LabelText = 0x00FFFF;
-inline constexpr uint32_t ChoiceButtons = 0x000080;
-inline constexpr uint32_t WindowBody = 0x000018; // the screens' own dark background
+inline constexpr uint32_t PanelStart = DefaultColours::GradientStart; // dark red
+inline constexpr uint32_t PanelEnd = DefaultColours::GradientEnd;     // red
+inline constexpr uint32_t LabelBack = DefaultColours::Background;
+inline constexpr uint32_t LabelText = DefaultColours::Text;           // yellow
+inline constexpr uint32_t WindowBody = 0x000018;
 inline constexpr uint32_t Hover = 0x0000FF;      // a hovered label
 } // namespace DesignColours
 

@@ -27,35 +27,39 @@ constexpr int Vertical = int(vuzedovi::constOrientation::Vertical);
 
 // Only values that differ from the control's stored defaults are kept, as a saved form would
 // hold them; yellow captions and the centred button text are the defaults.
-PropertyBag panelProperties(const QString& caption)
+namespace {
+// What every Tavorel of the game stores: the scheme's gradient, its font and its caption.
+PropertyBag schemeProperties(const QString& caption, int fontPoints)
 {
     return {{"colorstart", quint32(DesignColours::PanelStart)},
             {"colorend", quint32(DesignColours::PanelEnd)},
-            {"font", QVariant::fromValue(tavorelFont(10))},
-            {"caption", caption},
-            {"textalign", MiddleTop},
-            {"style", PanelUp},
-            {"movecontrol", MoveMe}};
+            {"font", QVariant::fromValue(tavorelFont(fontPoints))},
+            {"caption", caption}};
+}
+} // namespace
+
+PropertyBag panelProperties(const QString& caption)
+{
+    PropertyBag bag = schemeProperties(caption, 10);
+    bag.write(QStringLiteral("textalign"), MiddleTop);
+    bag.write(QStringLiteral("style"), PanelUp);
+    bag.write(QStringLiteral("movecontrol"), MoveMe);
+    return bag;
 }
 
 PropertyBag buttonProperties(const QString& caption)
 {
-    return {{"colorstart", quint32(DesignColours::PanelStart)},
-            {"colorend", quint32(DesignColours::PanelEnd)},
-            {"font", QVariant::fromValue(tavorelFont(12))},
-            {"caption", caption}};
+    return schemeProperties(caption, 12);
 }
 
 PropertyBag titleBarProperties(const QString& caption)
 {
-    return {{"colorstart", quint32(DesignColours::PanelStart)},
-            {"colorend", quint32(DesignColours::PanelEnd)},
-            {"font", QVariant::fromValue(tavorelFont(12))},
-            {"caption", caption},
-            {"gradientorientation", Vertical},
-            {"textalign", LeftMiddle},
-            {"style", PanelFlat},
-            {"movecontrol", MoveForm}};
+    PropertyBag bag = schemeProperties(caption, 12);
+    bag.write(QStringLiteral("gradientorientation"), Vertical);
+    bag.write(QStringLiteral("textalign"), LeftMiddle);
+    bag.write(QStringLiteral("style"), PanelFlat);
+    bag.write(QStringLiteral("movecontrol"), MoveForm);
+    return bag;
 }
 
 QWidget* controlNamed(QWidget* root, const char* name)

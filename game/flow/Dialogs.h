@@ -6,6 +6,9 @@
 
 class QWidget;
 
+// The program's title: the caption of its message boxes and of its main window.
+inline const QString ProgramTitle = QStringLiteral("Тревинор");
+
 class Dialogs {
 public:
     enum class Icon { None, Information, Exclamation, Question };

@@ -20,6 +20,25 @@ constexpr int PlayerTop = 34, PlayerRow = 31;
 constexpr QRect playerCaption(int row) { return {12, PlayerTop + row * PlayerRow, 82, 26}; }
 constexpr QRect playerValue(int row) { return {98, PlayerTop + row * PlayerRow, 282, 26}; }
 
+// A value label with its fixed caption label to its left, one per row of a panel.
+struct CaptionedValue {
+    const char* captionLabel;
+    const char* caption;
+    const char* valueLabel;
+};
+
+void createCaptionedValues(QWidget* page, const char* panel,
+                           std::initializer_list<CaptionedValue> rows,
+                           QRect (*captionPlace)(int), QRect (*valuePlace)(int))
+{
+    int row = 0;
+    for (const CaptionedValue& r : rows) {
+        createLabel(page, {r.captionLabel, panel, captionPlace(row), r.caption, LabelKind::Caption});
+        createLabel(page, {r.valueLabel, panel, valuePlace(row), "", LabelKind::Value});
+        ++row;
+    }
+}
+
 constexpr int SoftwarePanelWidth = 360, SoftwarePanelHeight = 260;
 
 void addSoftwarePanel(QWidget* page)
@@ -60,42 +79,33 @@ void buildHomePage(QWidget* page)
         {"Tavorel16", nullptr, {8, 212, 784, 292}, panelProperties(QStringLiteral("Компьютер"))},
     });
 
-    createLabels(page, {
-        {"Label5", "Tavorel8", playerCaption(0), "Имя:", LabelKind::Caption},
-        {"lblName", "Tavorel8", playerValue(0), "", LabelKind::Value},
-        {"Label9", "Tavorel8", playerCaption(1), "Статус:", LabelKind::Caption},
-        {"lblStatus", "Tavorel8", playerValue(1), "", LabelKind::Value},
-        {"Label10", "Tavorel8", playerCaption(2), "Опыт:", LabelKind::Caption},
-        {"lblOpit", "Tavorel8", playerValue(2), "", LabelKind::Value},
-        {"Label11", "Tavorel8", playerCaption(3), "Работа:", LabelKind::Caption},
-        {"lblRab", "Tavorel8", playerValue(3), "", LabelKind::Value},
-        {"Label12", "Tavorel8", playerCaption(4), "Деньги:", LabelKind::Caption},
-        {"lblDengi", "Tavorel8", playerValue(4), "", LabelKind::Value},
+    createCaptionedValues(page, "Tavorel8", {
+        {"Label5", "Имя:", "lblName"},
+        {"Label9", "Статус:", "lblStatus"},
+        {"Label10", "Опыт:", "lblOpit"},
+        {"Label11", "Работа:", "lblRab"},
+        {"Label12", "Деньги:", "lblDengi"},
+    }, playerCaption, playerValue);
 
+    // The computer summary: the categories marked (*) make a complete computer.
+    createCaptionedValues(page, "Tavorel16", {
+        {"Label17", "Плата ЦП (*):", "lblMBoard"},
+        {"Label18", "Винчестер (*):", "lblVint"},
+        {"Label19", "Процессор (*):", "lblProc"},
+        {"Label20", "Звуковая плата:", "lblZwukPl"},
+        {"Label21", "Память (*):", "lblOZU"},
+        {"Label22", "Плата SVGA (*):", "lblSVGA"},
+        {"Label23", "Монитор (*):", "lblMonitor"},
+        {"Label24", "CD-ROM (*):", "lblCDROM"},
+        {"Label25", "Модем:", "lblModem"},
+    }, summaryCaption, summaryValue);
+
+    createLabels(page, {
         {"lblPercent", "Tavorel9", {128, 38, 44, 26}, "", LabelKind::Centred},
 
         {"Label1", "Tavorel11", {12, 62, 80, 64}, "", LabelKind::Large},
         {"lblStazh", "Tavorel11", {100, 62, 80, 64}, "", LabelKind::Large},
 
-        // The computer summary: the categories marked (*) make a complete computer.
-        {"Label17", "Tavorel16", summaryCaption(0), "Плата ЦП (*):", LabelKind::Caption},
-        {"lblMBoard", "Tavorel16", summaryValue(0), "", LabelKind::Value},
-        {"Label18", "Tavorel16", summaryCaption(1), "Винчестер (*):", LabelKind::Caption},
-        {"lblVint", "Tavorel16", summaryValue(1), "", LabelKind::Value},
-        {"Label19", "Tavorel16", summaryCaption(2), "Процессор (*):", LabelKind::Caption},
-        {"lblProc", "Tavorel16", summaryValue(2), "", LabelKind::Value},
-        {"Label20", "Tavorel16", summaryCaption(3), "Звуковая плата:", LabelKind::Caption},
-        {"lblZwukPl", "Tavorel16", summaryValue(3), "", LabelKind::Value},
-        {"Label21", "Tavorel16", summaryCaption(4), "Память (*):", LabelKind::Caption},
-        {"lblOZU", "Tavorel16", summaryValue(4), "", LabelKind::Value},
-        {"Label22", "Tavorel16", summaryCaption(5), "Плата SVGA (*):", LabelKind::Caption},
-        {"lblSVGA", "Tavorel16", summaryValue(5), "", LabelKind::Value},
-        {"Label23", "Tavorel16", summaryCaption(6), "Монитор (*):", LabelKind::Caption},
-        {"lblMonitor", "Tavorel16", summaryValue(6), "", LabelKind::Value},
-        {"Label24", "Tavorel16", summaryCaption(7), "CD-ROM (*):", LabelKind::Caption},
-        {"lblCDROM", "Tavorel16", summaryValue(7), "", LabelKind::Value},
-        {"Label25", "Tavorel16", summaryCaption(8), "Модем:", LabelKind::Caption},
-        {"lblModem", "Tavorel16", summaryValue(8), "", LabelKind::Value},
         {"Label26", "Tavorel16", {12, 240, 380, 18}, "- Обязательное наличае", LabelKind::Value},
         {"lblPO", "Tavorel16", {12, 264, 380, 20}, "Программное обеспечение >>", LabelKind::Value},
     });

@@ -28,7 +28,6 @@
 #include <vuzedovi/Tavorel.h>
 
 namespace {
-const QString ProgramTitle = QStringLiteral("Тревинор");
 
 constexpr int TitleHeight = 28, ToolbarHeight = 60;
 

@@ -36,7 +36,6 @@ const MenuButtonRow menuButtons[] = {
     {"cmdExit", "Выход из игры", &MenuScreen::exitProcedure, nullptr},
 };
 
-const QString ProgramTitle = QStringLiteral("Тревинор");
 
 constexpr int Width = 360;
 constexpr int ButtonWidth = 280, ButtonHeight = 42, ButtonGap = 10, ButtonsTop = 104;
@@ -75,7 +74,7 @@ MenuScreen::MenuScreen(GameFlow& flow, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMenu"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Тревинор — главное меню"));
+    setWindowTitle(ProgramTitle + QStringLiteral(" — главное меню"));
     setFixedSize(Width, Height);
     setMouseTracking(true);
 
