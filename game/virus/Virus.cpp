@@ -1,0 +1,112 @@
+#include "Virus.h"
+
+#include "hardware/Parts.h"
+#include "software/Programs.h"
+#include "state/Career.h"
+#include "state/Random.h"
+
+#include <algorithm>
+
+const std::array<OutlineVertex, 29> virusOutline{{
+    {246, 273}, {184, 201}, {275, 200}, {241, 82},  {328, 167}, {385, 89},  {377, 175},
+    {512, 117}, {437, 184}, {528, 191}, {458, 232}, {544, 296}, {470, 288}, {528, 376},
+    {442, 353}, {432, 423}, {385, 354}, {368, 432}, {345, 360}, {337, 400}, {313, 385},
+    {304, 402}, {297, 378}, {280, 391}, {296, 346}, {216, 424}, {247, 337}, {177, 346},
+    {247, 274},
+}};
+
+namespace {
+Notice result(QString text)
+{
+    return {Notice::Kind::Result, std::move(text)};
+}
+
+// Every part of the category is gone, and every one of them can be bought again.
+void destroyParts(GameState& g, Category category, VirusDamage& damage)
+{
+    for (const Part& part : partsOf(category)) {
+        g.*part.owned = False;
+        damage.partsBuyable.push_back(&part);
+    }
+}
+
+void deletePrograms(GameState& g, PassResult& r)
+{
+    for (const Program& program : programs) {
+        if (isSet(g.*program.installed)) {
+            g.*program.installed = False;
+            r.damage.programsRemoved.push_back(&program);
+        }
+    }
+    if (const JobLine* job = jobForPay(g.dailyPay))
+        r.damage.jobSelectable = QString::fromUtf8(job->jobLabel);
+    r.damage.lblRab = QStringLiteral("Безаботныц - пособие 1 р./день");
+    g.dailyPay = 1;
+    r.notices.push_back(result(QStringLiteral(
+        "Вирус удалил все установленные программы. Вы автоматически лишились работы.")));
+    g.hddFreeGb = float(g.hddCapacityGb);
+    r.damage.diskUsed = 0;
+}
+} // namespace
+
+bool catchVirus(GameState& g, RandomSource& random)
+{
+    g.virusActive = toFlag(random.coin());
+    return isSet(g.virusActive);
+}
+
+DestroyResult destroyVirus(GameState& g)
+{
+    const bool antivirus = std::any_of(programs.begin(), programs.end(), [&](const Program& p) {
+        return p.section == Section::Antivirus && isSet(g.*p.installed);
+    });
+    if (antivirus && isSet(g.antivirusUpdated)) {
+        g.virusActive = False;
+        return {result(QStringLiteral("Вам удалось уничтожить вирус!")), true};
+    }
+    return {result(QStringLiteral(
+                "Антивирус не установлен или обновление антивирусных баз устарело!")),
+            false};
+}
+
+PassOutcome drawPassOutcome(RandomSource& random)
+{
+    return PassOutcome(random.below(5) + 1);
+}
+
+PassResult letVirusPass(GameState& g, PassOutcome outcome)
+{
+    PassResult r;
+    r.notices.push_back(
+        result(QStringLiteral("В ваш компьютер проник вирус. Вы не воспользовались антивирусом.")));
+    switch (outcome) {
+    case PassOutcome::ProgramsDeleted:
+        deletePrograms(g, r);
+        break;
+    case PassOutcome::MoneyStolen:
+        g.money -= Currency::fromRoubles(500); // unchecked: the balance may go below zero
+        r.notices.push_back(result(QStringLiteral("Вирус перевёл с вашего счёта 500 р. Поздравляю!")));
+        break;
+    case PassOutcome::BoardAndCpuLost:
+        destroyParts(g, Category::Motherboard, r.damage);
+        destroyParts(g, Category::Processor, r.damage);
+        r.damage.lblMBoard = QStringLiteral("...");
+        r.damage.lblProc = QStringLiteral("...");
+        r.notices.push_back(result(QStringLiteral("Товарищ ") + g.playerName
+                                   + QStringLiteral(" , в результате воздействия вируса у вас "
+                                                    "накрылись плата ЦП и процессор.")));
+        break;
+    case PassOutcome::DiskLost:
+        destroyParts(g, Category::HardDisk, r.damage);
+        g.hddCapacityGb = 0;
+        deletePrograms(g, r);
+        r.damage.lblVint = QStringLiteral("...");
+        r.damage.lblObiomVint = QStringLiteral(".");
+        r.notices.push_back(result(QStringLiteral("Да, забыл сказать, винчестер-то накрылся!")
+                                   + QStringLiteral("\r\n") + QStringLiteral("Советую купить новый!")));
+        break;
+    case PassOutcome::NoDamage:
+        break;
+    }
+    return r;
+}
