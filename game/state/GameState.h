@@ -130,7 +130,6 @@ inline constexpr uint32_t Text = 0x00FFFF;
 // Gives the eight scheme colours their defaults.
 void setDefaultColours(GameState& g);
 
-// The flag groups of the record, each in record order.
-extern const std::array<Flag GameState::*, 19> installedSoftwareFlags;
-extern const std::array<Flag GameState::*, 38> computerPartFlags;
+// The online-purchase flags, in record order. The part and program flags are listed by their
+// catalogues (hardware/Parts.h, software/Programs.h).
 extern const std::array<Flag GameState::*, 11> onlinePurchaseFlags;

@@ -3,6 +3,9 @@
 #include "NumberFormat.h"
 #include "Skills.h"
 
+#include "hardware/Parts.h"
+#include "software/Programs.h"
+
 namespace {
 // A second game in the same program run starts exactly like the first: nothing of the
 // previous game's computer or project carries over (no disk space without a disk, no
@@ -25,10 +28,10 @@ PlayerLabels newGame(GameState& g)
 {
     for (const Skill& s : skills)
         g.*s.knows = False;
-    for (auto flag : installedSoftwareFlags)
-        g.*flag = False;
-    for (auto flag : computerPartFlags)
-        g.*flag = False;
+    for (const Program& p : programs)
+        g.*p.installed = False;
+    for (const Part& p : parts)
+        g.*p.owned = False;
 
     if (!isSet(g.settingsConfirmed))
         setDefaultColours(g);

@@ -1,5 +1,8 @@
 #include "SaveGame.h"
 
+#include "hardware/Parts.h"
+#include "software/Programs.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -16,7 +19,28 @@ namespace {
 #define SAVED(kind, field) SavedField{#field, SavedKind::kind, &GameState::field}
 #define SAVED_TEXT(field, title) SavedField{#field, SavedKind::Text, &GameState::field, title}
 
-constexpr std::array<SavedField, SavedRecordCount> fields{{
+// Records 30 to 48 and 49 to 86: the installed-program and part flags, in the order of the
+// software and hardware catalogues, which is the order of the flags in the record.
+template <class Row, size_t N>
+constexpr std::array<SavedField, N> flagRecords(const std::array<Row, N>& catalogue,
+                                                Flag GameState::* Row::*flag)
+{
+    std::array<SavedField, N> records{};
+    for (size_t i = 0; i < N; ++i)
+        records[i] = SavedField{catalogue[i].field, SavedKind::Flag, catalogue[i].*flag};
+    return records;
+}
+
+template <size_t... N>
+constexpr std::array<SavedField, (N + ...)> joined(const std::array<SavedField, N>&... groups)
+{
+    std::array<SavedField, (N + ...)> all{};
+    size_t at = 0;
+    ((std::copy(groups.begin(), groups.end(), all.begin() + at), at += N), ...);
+    return all;
+}
+
+constexpr std::array<SavedField, SavedRecordCount> fields = joined(std::to_array<SavedField>({
     SAVED(Int16, dayCounter),
     SAVED_TEXT(playerName, "имя игрока"),
     SAVED(Float32, mood),
@@ -34,31 +58,8 @@ constexpr std::array<SavedField, SavedRecordCount> fields{{
     SAVED(Flag, knowsPerl), SAVED(Flag, knowsSql), SAVED(Flag, knowsApache),
     SAVED(Flag, knowsCorelDraw), SAVED(Flag, knowsPhotoshop), SAVED(Flag, knowsDreamweaver),
     SAVED(Flag, knowsFlash), SAVED(Flag, knowsStudio3d), SAVED(Flag, knowsOffice),
-
-    SAVED(Flag, installedWin98), SAVED(Flag, installedWinXp), SAVED(Flag, installedWin2000),
-    SAVED(Flag, installedLinux), SAVED(Flag, installedLonghorn), SAVED(Flag, installedVc),
-    SAVED(Flag, installedVfp), SAVED(Flag, installedVb), SAVED(Flag, installedPds),
-    SAVED(Flag, installedDelphi), SAVED(Flag, installedCorelDraw),
-    SAVED(Flag, installedPhotoshop), SAVED(Flag, installedDreamweaver),
-    SAVED(Flag, installedFlash), SAVED(Flag, installedStudio3d), SAVED(Flag, installedOffice),
-    SAVED(Flag, installedAntiDr), SAVED(Flag, installedAntiNorton),
-    SAVED(Flag, installedAntiKasp),
-
-    SAVED(Flag, mbGa7va), SAVED(Flag, mbJetway), SAVED(Flag, mbEcs), SAVED(Flag, mbD845glval),
-    SAVED(Flag, mbAlbatron),
-    SAVED(Flag, hdd20Gb5400), SAVED(Flag, hdd20Gb7200), SAVED(Flag, hdd40GbMaxtor),
-    SAVED(Flag, hdd40GbIbm), SAVED(Flag, hdd60Gb), SAVED(Flag, hdd80Gb), SAVED(Flag, hdd120Gb),
-    SAVED(Flag, cpuCeleron1200), SAVED(Flag, cpuCeleron2000), SAVED(Flag, cpuPentium3At1200),
-    SAVED(Flag, cpuPentium3SAt1400), SAVED(Flag, cpuPentium4At1800),
-    SAVED(Flag, cpuPentium4At2400), SAVED(Flag, cpuAmdXp2400),
-    SAVED(Flag, soundCmi8738), SAVED(Flag, soundCt4810), SAVED(Flag, soundAudigy2),
-    SAVED(Flag, ram128Sdram), SAVED(Flag, ram256Ddr), SAVED(Flag, ram512Ddr),
-    SAVED(Flag, videoTnt2M64), SAVED(Flag, videoGf2Mx400), SAVED(Flag, videoRadeon9000),
-    SAVED(Flag, videoGf4Ti4200),
-    SAVED(Flag, monitorLg500e), SAVED(Flag, monitorSamsung757dfx), SAVED(Flag, monitorSonyE215e),
-    SAVED(Flag, cdRomSamsung52), SAVED(Flag, cdRwLg24), SAVED(Flag, cdRwDvdLg48),
-    SAVED(Flag, modemNeo56k), SAVED(Flag, modemAdsl), SAVED(Flag, modemRadio),
-
+}), flagRecords(programs, &Program::installed), flagRecords(parts, &Part::owned),
+std::to_array<SavedField>({
     SAVED(Flag, antivirusUpdated),
 
     SAVED(Flag, scoredWin98), SAVED(Flag, scoredWinXp), SAVED(Flag, scoredUnix),
@@ -86,7 +87,7 @@ constexpr std::array<SavedField, SavedRecordCount> fields{{
     SAVED(Flag, passedDbms1),
     SAVED(Flag, passedDbms2),
     SAVED(Flag, passedDbms3),
-}};
+}));
 
 #undef SAVED
 #undef SAVED_TEXT

@@ -1,4 +1,6 @@
 // The rules of a game day, a new game, experience and status, and the job line.
+#include "hardware/Parts.h"
+#include "software/Programs.h"
 #include "state/Career.h"
 #include "state/DailyTick.h"
 #include "state/GameState.h"
@@ -161,10 +163,10 @@ void GameRulesTest::secondNewGameStartsLikeTheFirst()
         played.*s.knows = True;
         played.*s.scored = True;
     }
-    for (auto f : installedSoftwareFlags)
-        played.*f = True;
-    for (auto f : computerPartFlags)
-        played.*f = True;
+    for (const Program& p : programs)
+        played.*p.installed = True;
+    for (const Part& p : parts)
+        played.*p.owned = True;
     for (auto f : onlinePurchaseFlags)
         played.*f = True;
     played.hddCapacityGb = 120;
