@@ -6,18 +6,6 @@ GameState& theGame()
     return state;
 }
 
-void setDefaultColours(GameState& g)
-{
-    g.colourGradientStart = DefaultColours::GradientStart;
-    g.colourGradientEnd = DefaultColours::GradientEnd;
-    g.colourGradientStart2 = DefaultColours::GradientStart2;
-    g.colourGradientEnd2 = DefaultColours::GradientEnd2;
-    g.colourChoiceButtons = DefaultColours::ChoiceButtons;
-    g.colourCaption = DefaultColours::Caption;
-    g.colourBackground = DefaultColours::Background;
-    g.colourText = DefaultColours::Text;
-}
-
 using G = GameState;
 
 const std::array<Flag GameState::*, 11> onlinePurchaseFlags{

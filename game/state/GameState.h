@@ -115,21 +115,9 @@ struct GameState {
 // The process-wide record: created zeroed at program start, never destroyed before exit.
 GameState& theGame();
 
-// The default colour scheme ("Начальный цвет" ... "Цвет текста").
-namespace DefaultColours {
-inline constexpr uint32_t GradientStart = 0x000040;
-inline constexpr uint32_t GradientEnd = 0x0000FF;
-inline constexpr uint32_t GradientStart2 = 0x0000FF;
-inline constexpr uint32_t GradientEnd2 = 0x00FFFF;
-inline constexpr uint32_t ChoiceButtons = 0x000080;
-inline constexpr uint32_t Caption = 0x00FFFF;
-inline constexpr uint32_t Background = 0x000080;
-inline constexpr uint32_t Text = 0x00FFFF;
-} // namespace DefaultColours
-
-// Gives the eight scheme colours their defaults.
-void setDefaultColours(GameState& g);
-
 // The online-purchase flags, in record order. The part and program flags are listed by their
 // catalogues (hardware/Parts.h, software/Programs.h).
 extern const std::array<Flag GameState::*, 11> onlinePurchaseFlags;
+
+// The colour scheme's table: the defaults (DefaultColours) and setDefaultColours.
+#include "settings/ColourScheme.h"

@@ -301,7 +301,10 @@ QString saveGame(const GameState& game, const QString& path)
         return QStringLiteral("Игра не сохранена: %1.").arg(why);
 
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // Unbuffered, so a short write (a full disk) shows in write()'s count; a buffered one
+    // would lose the error and commit a cut-off file over the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(bytes) != bytes.size() || !file.commit())
         return QStringLiteral("Игра не сохранена: не удалось записать файл «%1».").arg(path);
     return {};
 }

@@ -1,0 +1,186 @@
+#include "FluidSynthPlayer.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <fluidsynth.h>
+
+namespace {
+constexpr double SampleRate = 44100.0;
+
+QByteArray native(const QString& path)
+{
+    return QFile::encodeName(path);
+}
+
+// fluidsynth writes its complaints (no server, no device) to the terminal; the game stays
+// silent about missing sound.
+void silenceFluidSynthLog()
+{
+    static const bool silenced = [] {
+        for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
+            fluid_set_log_function(level, nullptr, nullptr);
+        return true;
+    }();
+    (void)silenced;
+}
+} // namespace
+
+// One melody sounding: its settings, synthesiser, file player and audio output, freed in the
+// reverse order so the audio thread is gone before anything it renders.
+struct FluidSynthPlayer::Voice {
+    QByteArray midi;
+    fluid_settings_t* settings = nullptr;
+    fluid_synth_t* synth = nullptr;
+    fluid_player_t* player = nullptr;
+    fluid_audio_driver_t* driver = nullptr;
+
+    ~Voice()
+    {
+        if (driver)
+            delete_fluid_audio_driver(driver);
+        if (player) {
+            fluid_player_stop(player);
+            delete_fluid_player(player);
+        }
+        if (synth)
+            delete_fluid_synth(synth);
+        if (settings)
+            delete_fluid_settings(settings);
+    }
+
+    bool startPlayer()
+    {
+        player = new_fluid_player(synth);
+        if (!player)
+            return false;
+        fluid_player_set_loop(player, -1);
+        return fluid_player_add_mem(player, midi.constData(), size_t(midi.size())) == FLUID_OK &&
+               fluid_player_play(player) == FLUID_OK;
+    }
+
+    bool playing() const
+    {
+        return player && fluid_player_get_status(player) == FLUID_PLAYER_PLAYING;
+    }
+};
+
+FluidSynthPlayer::FluidSynthPlayer() : FluidSynthPlayer(Options{}) {}
+
+FluidSynthPlayer::FluidSynthPlayer(Options options) : m_options(std::move(options))
+{
+    if (m_options.folders.isEmpty())
+        m_options.folders = melodyFolders();
+}
+
+FluidSynthPlayer::~FluidSynthPlayer() = default;
+
+QString FluidSynthPlayer::soundFont()
+{
+    if (!m_soundFont.isEmpty())
+        return m_soundFont;
+    QStringList candidates = m_options.soundFonts;
+    if (candidates.isEmpty()) {
+        fluid_settings_t* defaults = new_fluid_settings();
+        char* builtIn = nullptr;
+        if (defaults && fluid_settings_dupstr(defaults, "synth.default-soundfont", &builtIn) ==
+                            FLUID_OK && builtIn) {
+            candidates << QFile::decodeName(builtIn);
+            fluid_free(builtIn);
+        }
+        if (defaults)
+            delete_fluid_settings(defaults);
+        for (const char* name : {"default-GM.sf2", "TimGM6mb.sf2", "FluidR3_GM.sf2"})
+            candidates << QStringLiteral("/usr/share/sounds/sf2/") + QLatin1String(name);
+    }
+    for (const QString& candidate : candidates) {
+        if (QFileInfo(candidate).isFile() && fluid_is_soundfont(native(candidate).constData())) {
+            m_soundFont = candidate;
+            break;
+        }
+    }
+    return m_soundFont;
+}
+
+std::unique_ptr<FluidSynthPlayer::Voice> FluidSynthPlayer::startVoice(const QByteArray& midi)
+{
+    const QString font = soundFont();
+    if (font.isEmpty()) {
+        m_unavailable = true;
+        return nullptr;
+    }
+
+    auto voice = std::make_unique<Voice>();
+    voice->midi = midi;
+    voice->settings = new_fluid_settings();
+    if (!voice->settings)
+        return nullptr;
+    fluid_settings_t* s = voice->settings;
+    fluid_settings_setnum(s, "synth.sample-rate", SampleRate);
+    fluid_settings_setint(s, "synth.chorus.active", 0);
+    fluid_settings_setint(s, "synth.polyphony", 64);
+    // Large periods: the audio thread wakes some forty times a second, not hundreds.
+    fluid_settings_setint(s, "audio.period-size", 1024);
+    fluid_settings_setint(s, "audio.periods", 3);
+    if (!m_options.outputFile.isEmpty()) {
+        fluid_settings_setstr(s, "audio.file.name", native(m_options.outputFile).constData());
+        fluid_settings_setstr(s, "audio.file.type", "raw");
+    }
+
+    voice->synth = new_fluid_synth(s);
+    if (!voice->synth || fluid_synth_sfload(voice->synth, native(font).constData(), 1) == FLUID_FAILED) {
+        m_unavailable = true;
+        return nullptr;
+    }
+    if (!voice->startPlayer())
+        return nullptr;
+
+    QStringList drivers = m_options.audioDrivers;
+    if (drivers.isEmpty())
+        drivers << QString() << QStringLiteral("pulseaudio") << QStringLiteral("alsa");
+    for (const QString& driver : drivers) {
+        if (!driver.isEmpty() &&
+            fluid_settings_setstr(s, "audio.driver", driver.toLatin1().constData()) != FLUID_OK)
+            continue;
+        voice->driver = new_fluid_audio_driver(s, voice->synth);
+        if (voice->driver)
+            return voice;
+    }
+    // No audio output: remembered, so the game does not try again on every request.
+    m_unavailable = true;
+    return nullptr;
+}
+
+void FluidSynthPlayer::play(const QString& fileName)
+{
+    if (m_unavailable)
+        return;
+    silenceFluidSynthLog();
+    // A melody that is there plays on; it starts again at its end by itself. (One that could
+    // not be read past its header stays silent until it is stopped and asked for anew.)
+    if (m_voices.contains(fileName))
+        return;
+    const QString path = findMelodyFile(fileName, m_options.folders);
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxMelodyFileBytes)
+        return;
+    const QByteArray midi = file.readAll();
+    // A broken file would make fluidsynth's looping player retry it without end.
+    if (!isPlayableMidi(midi))
+        return;
+    if (std::unique_ptr<Voice> voice = startVoice(midi))
+        m_voices.emplace(fileName, std::move(voice));
+}
+
+void FluidSynthPlayer::stop(const QString& fileName)
+{
+    m_voices.erase(fileName);
+}
+
+bool FluidSynthPlayer::isPlaying(const QString& fileName) const
+{
+    const auto it = m_voices.find(fileName);
+    return it != m_voices.end() && it->second->playing();
+}

@@ -1,0 +1,70 @@
+// Where saved games live and the rules of the save and load dialogs: which names may be
+// saved, what saving and loading answer, and the files the dialogs list.
+#pragma once
+
+#include "SettingsRules.h"
+#include "state/GameState.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The folder saved games are written to and listed from. Both dialogs ask the same folder,
+// so a game saved from one can always be found by the other.
+class SaveFolder {
+public:
+    virtual ~SaveFolder() = default;
+    // The folder's path (it may not exist yet).
+    virtual QString path() const = 0;
+    // Makes sure the folder exists before a save; false when it cannot be created.
+    virtual bool prepare() const;
+    // The file names matching "*.sav" in the folder, sorted by name.
+    QStringList savedGames() const;
+};
+
+// The program's own folder when it is writable, so a game run from the build tree keeps its
+// saves beside it; otherwise the player's data folder, created when a game is first saved.
+class ProgramSaveFolder : public SaveFolder {
+public:
+    // By default QCoreApplication::applicationDirPath() and QStandardPaths::AppDataLocation.
+    ProgramSaveFolder();
+    ProgramSaveFolder(QString programFolder, QString dataFolder);
+    QString path() const override;
+
+private:
+    QString m_programFolder;
+    QString m_dataFolder;
+};
+
+// How long a file name and a whole path may be in bytes, as the file system says.
+struct FileNameLimits {
+    int nameBytes = 255;
+    int pathBytes = 4096;
+};
+FileNameLimits fileNameLimits(const QString& folder);
+
+// The warning for a name that cannot be saved under (a path separator, "..", a control
+// character, or longer than the file system allows with ".sav"), else nothing. An empty
+// name is allowed: it saves to ".sav".
+std::optional<SettingsNotice> saveNameProblem(const QString& name, const QString& folder,
+                                              const FileNameLimits& limits);
+
+// The file a listed name stands for in the save dialog's text box: the name without its
+// last four characters (".sav").
+QString saveNameOfListedFile(const QString& fileName);
+
+// cmdSave: checks the name, then writes the game to "<folder>/<name>.sav", replacing a file
+// of that name. A failed save says why and, when a file of that name was there, that it was
+// left as it was. Nothing on success.
+std::optional<SettingsNotice> saveToFolder(const GameState& g, const SaveFolder& folder,
+                                           const QString& name);
+std::optional<SettingsNotice> saveToFolder(const GameState& g, const SaveFolder& folder,
+                                           const QString& name, const FileNameLimits& limits);
+
+// cmdYes: reads the selected file over the running game, which changes only when the whole
+// file was read, and brings the colours back to the defaults unless the settings were
+// confirmed. No file selected, or a file that cannot be read, answers with a message and
+// changes nothing.
+std::optional<SettingsNotice> loadFromFolder(GameState& g, const SaveFolder& folder,
+                                             const QString& selectedFile);

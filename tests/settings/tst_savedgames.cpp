@@ -1,0 +1,393 @@
+// Where saved games live, which names may be saved, and what saving and loading answer when
+// something is wrong: nothing already there is lost and the running game stays as it was.
+#include "settings/SavedGames.h"
+#include "state/NewGame.h"
+#include "state/SaveGame.h"
+
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+// A folder given by hand.
+class FixedFolder final : public SaveFolder {
+public:
+    explicit FixedFolder(QString path) : m_path(std::move(path)) {}
+    QString path() const override { return m_path; }
+
+private:
+    QString m_path;
+};
+
+GameState playedGame(const QString& name = QStringLiteral("Вася"))
+{
+    GameState g;
+    g.playerName = name;
+    newGame(g);
+    g.dayCounter = 41;
+    g.money = Currency::fromUnits(12345678);
+    g.knowsVb = True;
+    g.hdd120Gb = True;
+    g.hddCapacityGb = 120;
+    g.hddFreeGb = 99.5f;
+    g.projectName = QStringLiteral("Калькулятор");
+    return g;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+// While alive, no file may grow past a few bytes: writing a saved game fails as on a full disk.
+class FullDisk {
+public:
+    FullDisk()
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = m_old;
+        small.rlim_cur = 512;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FullDisk()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+} // namespace
+
+class SavedGamesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void namesThatCannotBeSaved_data();
+    void namesThatCannotBeSaved();
+    void aPathLongerThanTheFileSystemAllowsIsRefused();
+
+    void savesGoBesideTheProgramWhenItsFolderIsWritable_data();
+    void savesGoBesideTheProgramWhenItsFolderIsWritable();
+    void theDataFolderIsCreatedWithTheFirstSave();
+    void dialogsListOnlySavedGames();
+    void aListedFileGivesItsNameWithoutTheExtension_data();
+    void aListedFileGivesItsNameWithoutTheExtension();
+
+    void aSavedGameLoadsBackFromTheList();
+    void savingReplacesAFileOfTheSameName();
+    void failedSavesKeepThePreviousFile_data();
+    void failedSavesKeepThePreviousFile();
+    void anUncreatableFolderIsReported();
+
+    void badLoadsChangeNothing_data();
+    void badLoadsChangeNothing();
+    void loadingBringsBackTheDefaultColoursUnlessConfirmed_data();
+    void loadingBringsBackTheDefaultColoursUnlessConfirmed();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void SavedGamesTest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void SavedGamesTest::namesThatCannotBeSaved_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("named"); // what the warning names; empty: the name is fine
+    const QString cyrillic125(125, QChar(0x0416)); // 250 bytes, 254 with ".sav"
+    QTest::newRow("plain") << "Игра 1" << "";
+    QTest::newRow("empty saves to .sav") << "" << "";
+    QTest::newRow("blanks") << "   " << "";
+    QTest::newRow("one dot") << "v1.2" << "";
+    QTest::newRow("251 bytes, 255 with .sav") << QString(251, QLatin1Char('a')) << "";
+    QTest::newRow("125 Cyrillic letters") << cyrillic125 << "";
+    QTest::newRow("slash") << "saves/game" << "«/»";
+    QTest::newRow("backslash") << "C:\\game" << "«\\»";
+    QTest::newRow("leading slash") << "/etc/passwd" << "«/»";
+    QTest::newRow("two dots") << ".." << "«..»";
+    QTest::newRow("two dots inside") << "a..b" << "«..»";
+    QTest::newRow("tab") << "a\tb" << "управляющий символ (код 9)";
+    QTest::newRow("line break") << "a\nb" << "управляющий символ (код 10)";
+    QTest::newRow("delete") << QStringLiteral("a\x7f") << "управляющий символ (код 127)";
+    QTest::newRow("C1 control") << QString(QChar(0x85)) << "управляющий символ (код 133)";
+    QTest::newRow("252 bytes") << QString(252, QLatin1Char('a')) << "256 байт";
+    QTest::newRow("126 Cyrillic letters") << cyrillic125 + QChar(0x0416) << "256 байт";
+}
+
+void SavedGamesTest::namesThatCannotBeSaved()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, named);
+    const auto problem = saveNameProblem(name, m_dir->path(), FileNameLimits{255, 4096});
+    QCOMPARE(problem.has_value(), !named.isEmpty());
+    if (!problem)
+        return;
+    QVERIFY2(problem->text.contains(named), qPrintable(problem->text));
+    QCOMPARE(problem->caption, QStringLiteral("Предупреждение"));
+    QCOMPARE(problem->icon, SettingsNotice::Icon::Exclamation);
+
+    // Nothing is written for a refused name.
+    FixedFolder folder(m_dir->path());
+    QCOMPARE(saveToFolder(playedGame(), folder, name, FileNameLimits{255, 4096}), problem);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList());
+}
+
+void SavedGamesTest::aPathLongerThanTheFileSystemAllowsIsRefused()
+{
+    const QString folder = m_dir->path();
+    const int pathBytes = int(QFile::encodeName(folder + "/abc.sav").size());
+    QVERIFY(!saveNameProblem("abc", folder, {255, pathBytes + 1}));
+    const auto problem = saveNameProblem("abc", folder, {255, pathBytes});
+    QVERIFY(problem);
+    QVERIFY(problem->text.contains(QStringLiteral("путь")));
+    // The system's own limits are found, also for a folder that does not exist yet.
+    const FileNameLimits limits = fileNameLimits(folder + "/not/yet");
+    QVERIFY(limits.nameBytes >= 14);
+    QVERIFY(limits.pathBytes >= 256);
+}
+
+void SavedGamesTest::savesGoBesideTheProgramWhenItsFolderIsWritable_data()
+{
+    QTest::addColumn<QString>("program"); // relative to the temporary folder
+    QTest::addColumn<bool>("beside");
+    QTest::newRow("writable program folder") << "bin" << true;
+    QTest::newRow("program folder missing") << "gone" << false;
+    // A folder that even the administrator cannot write: it would lie inside a file.
+    QTest::newRow("unwritable program folder") << "file/bin" << false;
+}
+
+void SavedGamesTest::savesGoBesideTheProgramWhenItsFolderIsWritable()
+{
+    QFETCH(QString, program);
+    QFETCH(bool, beside);
+    QDir(m_dir->path()).mkpath("bin");
+    writeAll(m_dir->filePath("file"), "x");
+    const QString data = m_dir->filePath("data/Trevinor");
+    ProgramSaveFolder folder(m_dir->filePath(program), data);
+    QCOMPARE(folder.path(), beside ? m_dir->filePath(program) : data);
+}
+
+void SavedGamesTest::theDataFolderIsCreatedWithTheFirstSave()
+{
+    writeAll(m_dir->filePath("file"), "x");
+    const QString data = m_dir->filePath("data/Trevinor");
+    ProgramSaveFolder folder(m_dir->filePath("file/bin"), data);
+    QCOMPARE(folder.savedGames(), QStringList()); // listing does not create it
+    QVERIFY(!QFileInfo::exists(data));
+    QCOMPARE(saveToFolder(playedGame(), folder, "first"), std::nullopt);
+    QCOMPARE(folder.savedGames(), QStringList{"first.sav"});
+    QVERIFY(QFileInfo::exists(data + "/first.sav"));
+}
+
+void SavedGamesTest::dialogsListOnlySavedGames()
+{
+    const QDir dir(m_dir->path());
+    for (const char* name : {"b.sav", "a.sav", ".sav", "notes.txt", "old.sav.bak", "UPPER.SAV"})
+        writeAll(dir.filePath(name), "x");
+    dir.mkpath("folder.sav");
+    FixedFolder folder(dir.path());
+    QCOMPARE(folder.savedGames(), (QStringList{".sav", "a.sav", "b.sav"}));
+}
+
+void SavedGamesTest::aListedFileGivesItsNameWithoutTheExtension_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain") << "Игра.sav" << "Игра";
+    QTest::newRow("empty name") << ".sav" << "";
+    QTest::newRow("dots inside") << "v1.2.sav" << "v1.2";
+}
+
+void SavedGamesTest::aListedFileGivesItsNameWithoutTheExtension()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, name);
+    QCOMPARE(saveNameOfListedFile(file), name);
+}
+
+void SavedGamesTest::aSavedGameLoadsBackFromTheList()
+{
+    FixedFolder folder(m_dir->path());
+    for (const QString& name : {QStringLiteral("Моя игра"), QString()}) {
+        const GameState saved = playedGame(name);
+        QCOMPARE(saveToFolder(saved, folder, name), std::nullopt);
+        const QStringList listed = folder.savedGames();
+        const QString file = name + ".sav";
+        QVERIFY(listed.contains(file));
+        QCOMPARE(saveNameOfListedFile(file), name);
+
+        GameState loaded;
+        loaded.settingsConfirmed = True; // keeps the colours out of the comparison
+        QCOMPARE(loadFromFolder(loaded, folder, file), std::nullopt);
+        QCOMPARE(loaded.playerName, name);
+        QCOMPARE(loaded.money, saved.money);
+        QCOMPARE(loaded.hdd120Gb, True);
+        QCOMPARE(loaded.projectName, saved.projectName);
+    }
+}
+
+void SavedGamesTest::savingReplacesAFileOfTheSameName()
+{
+    FixedFolder folder(m_dir->path());
+    QCOMPARE(saveToFolder(playedGame("Первый"), folder, "game"), std::nullopt);
+    QCOMPARE(saveToFolder(playedGame("Второй"), folder, "game"), std::nullopt);
+    GameState loaded;
+    QCOMPARE(loadFromFolder(loaded, folder, "game.sav"), std::nullopt);
+    QCOMPARE(loaded.playerName, QStringLiteral("Второй"));
+    QCOMPARE(folder.savedGames(), QStringList{"game.sav"});
+}
+
+void SavedGamesTest::failedSavesKeepThePreviousFile_data()
+{
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("full disk") << "full" << "не удалось записать файл";
+    QTest::newRow("name not in Windows-1251") << "text" << "Windows-1251";
+    QTest::newRow("name longer than its record") << "long" << "длиннее 126 байт";
+}
+
+void SavedGamesTest::failedSavesKeepThePreviousFile()
+{
+    QFETCH(QString, cause);
+    QFETCH(QString, reason);
+    FixedFolder folder(m_dir->path());
+    QCOMPARE(saveToFolder(playedGame(), folder, "game"), std::nullopt);
+    const QByteArray previous = readAll(m_dir->filePath("game.sav"));
+    QCOMPARE(previous.size(), SavedGameSize);
+
+    GameState changed = playedGame();
+    if (cause == "text")
+        changed.playerName = QStringLiteral("Ваня 漢字");
+    else if (cause == "long")
+        changed.projectName = QString(127, QLatin1Char('x'));
+    std::optional<SettingsNotice> failure;
+    {
+        std::optional<FullDisk> full;
+        if (cause == "full")
+            full.emplace();
+        failure = saveToFolder(changed, folder, "game");
+    }
+    QVERIFY(failure);
+    QVERIFY2(failure->text.contains(reason), qPrintable(failure->text));
+    QVERIFY2(failure->text.contains(QStringLiteral("Прежний файл «game.sav» остался как был.")),
+             qPrintable(failure->text));
+    QCOMPARE(readAll(m_dir->filePath("game.sav")), previous);
+    QCOMPARE(folder.savedGames(), QStringList{"game.sav"}); // no temporary file left behind
+
+    // A first save that fails leaves no file at all and does not speak of one.
+    std::optional<SettingsNotice> fresh;
+    {
+        std::optional<FullDisk> full;
+        if (cause == "full")
+            full.emplace();
+        fresh = saveToFolder(changed, folder, "new");
+    }
+    QVERIFY(fresh);
+    QVERIFY(!fresh->text.contains(QStringLiteral("Прежний")));
+    QVERIFY(!QFileInfo::exists(m_dir->filePath("new.sav")));
+}
+
+void SavedGamesTest::anUncreatableFolderIsReported()
+{
+    writeAll(m_dir->filePath("file"), "x");
+    FixedFolder folder(m_dir->filePath("file/saves"));
+    const auto failure = saveToFolder(playedGame(), folder, "game");
+    QVERIFY(failure);
+    QVERIFY2(failure->text.contains(QStringLiteral("не удалось создать папку")), qPrintable(failure->text));
+    QCOMPARE(failure->icon, SettingsNotice::Icon::Exclamation);
+}
+
+void SavedGamesTest::badLoadsChangeNothing_data()
+{
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("nothing selected") << "" << "выберите в списке";
+    QTest::newRow("gone since it was listed") << "gone.sav" << "не найден";
+    QTest::newRow("empty file") << "empty.sav" << "файл пуст";
+    QTest::newRow("short file") << "short.sav" << "обрывается";
+    QTest::newRow("text longer than its record") << "longtext.sav" << "длина текста 200";
+    QTest::newRow("mood not a number") << "nan.sav" << "не число";
+    QTest::newRow("a folder, not a file") << "folder.sav" << "«";
+}
+
+void SavedGamesTest::badLoadsChangeNothing()
+{
+    QFETCH(QString, selected);
+    QFETCH(QString, reason);
+    const QDir dir(m_dir->path());
+    QString why;
+    QByteArray good = encodeSavedGame(playedGame("Другой"), &why);
+    QVERIFY(!good.isEmpty());
+    writeAll(dir.filePath("empty.sav"), {});
+    writeAll(dir.filePath("short.sav"), good.left(10 * SavedRecordSize));
+    QByteArray longText = good;
+    longText[SavedRecordSize] = char(200); // record 2, the player's name
+    writeAll(dir.filePath("longtext.sav"), longText);
+    QByteArray nan = good;
+    for (int i = 0; i < 4; ++i)
+        nan[2 * SavedRecordSize + i] = char(0xFF); // record 3, the mood
+    writeAll(dir.filePath("nan.sav"), nan);
+    dir.mkpath("folder.sav");
+
+    FixedFolder folder(dir.path());
+    GameState running = playedGame();
+    running.settingsConfirmed = False;
+    running.colourText = 0x123456; // a load would give the defaults back
+    running.melody2On = True;
+    const GameState before = running;
+    const auto failure = loadFromFolder(running, folder, selected);
+    QVERIFY(failure);
+    QVERIFY2(failure->text.contains(reason), qPrintable(failure->text));
+    QCOMPARE(failure->icon, SettingsNotice::Icon::Exclamation);
+    QVERIFY(running == before);
+}
+
+void SavedGamesTest::loadingBringsBackTheDefaultColoursUnlessConfirmed_data()
+{
+    QTest::addColumn<Flag>("confirmed");
+    QTest::addColumn<uint>("text");
+    QTest::newRow("not confirmed: defaults") << False << DefaultColours::Text;
+    QTest::newRow("confirmed: the player's") << True << 0x123456u;
+}
+
+void SavedGamesTest::loadingBringsBackTheDefaultColoursUnlessConfirmed()
+{
+    QFETCH(Flag, confirmed);
+    QFETCH(uint, text);
+    FixedFolder folder(m_dir->path());
+    QCOMPARE(saveToFolder(playedGame(), folder, "game"), std::nullopt);
+    GameState running;
+    running.settingsConfirmed = confirmed;
+    running.colourText = 0x123456;
+    running.panelsLocked = True;
+    running.melody3On = True;
+    QCOMPARE(loadFromFolder(running, folder, "game.sav"), std::nullopt);
+    QCOMPARE(running.colourText, Colour(text));
+    // The other settings of the run are not part of a saved game.
+    QCOMPARE(running.panelsLocked, True);
+    QCOMPARE(running.melody3On, True);
+    QCOMPARE(running.settingsConfirmed, confirmed);
+}
+
+QTEST_GUILESS_MAIN(SavedGamesTest)
+#include "tst_savedgames.moc"
