@@ -1,12 +1,14 @@
 // The full paint: background, gradient bands, frame and caption.
+#include <QApplication>
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
+#include "CodePage.h"
 #include "TavorelPrivate.h"
 
 namespace vuzedovi {
@@ -47,22 +49,60 @@ void segment(QPainter& painter, QPoint from, QPoint to, const QColor& colour)
                      colour);
 }
 
+// One channel of the band colour, start + k * step * (end - start) / S for the band k, kept
+// exactly as a quotient and remainder of S so that moving on a band costs additions only.
+class BandChannel {
+public:
+    BandChannel(int start, int end, int S, int step)
+        : m_quotient(start), m_S(S), m_delta(step * (end - start)) {}
+
+    // Rounded to nearest, ties to even, as the floating-point formula rounds.
+    short value() const
+    {
+        const int twice = 2 * m_remainder;
+        const bool up = twice > m_S || (twice == m_S && (m_quotient & 1));
+        return short(m_quotient + (up ? 1 : 0));
+    }
+
+    void advance()
+    {
+        m_remainder += m_delta;
+        while (m_remainder >= m_S) {
+            m_remainder -= m_S;
+            ++m_quotient;
+        }
+        while (m_remainder < 0) {
+            m_remainder += m_S;
+            --m_quotient;
+        }
+    }
+
+private:
+    int m_quotient;
+    int m_remainder = 0;
+    int m_S;
+    int m_delta;
+};
+
 void paintBands(QPainter& painter, const TavorelState& s, int W, int H)
 {
     const bool stripes = s.gradientOrientation != constOrientation::Vertical;
     const int S = stripes ? H : W;
     const int step = S / 255 > 0 ? S / 255 : 1;
+    BandChannel channels[3] = {{s.startRgb[0], s.endRgb[0], S, step},
+                               {s.startRgb[1], s.endRgb[1], S, step},
+                               {s.startRgb[2], s.endRgb[2], S, step}};
     short colour[3] = {s.startRgb[0], s.startRgb[1], s.startRgb[2]};
     int position = 0;
     for (int c = S; c >= 0; c -= step) {
         const QRect band = stripes ? QRect(0, position, W, step) : QRect(position, 0, step, H);
         painter.fillRect(band, QColor(colour[0], colour[1], colour[2]));
         position += step;
-        // The next band's colour comes from the counter of the band just drawn.
+        // The next band's colour comes from the counter of the band just drawn:
+        // start + (S - c) * (end - start) / S.
         for (int channel = 0; channel < 3; ++channel) {
-            const int start = s.startRgb[channel];
-            const int end = s.endRgb[channel];
-            colour[channel] = short(roundEven(start + double(S - c) * double(end - start) / S));
+            colour[channel] = channels[channel].value();
+            channels[channel].advance();
         }
     }
 }
@@ -94,7 +134,7 @@ QPoint referencePoint(const TavorelState& s, const PixelGeometry& g, QSize text)
     return QPoint(roundEven(x), roundEven(y));
 }
 
-void drawCaption(QPainter& painter, const QFont& font, bool vertical, const QString& text,
+void drawCaption(QPainter& painter, const QFont& font, int ascent, bool vertical, const QString& text,
                  QPoint at, const QColor& colour)
 {
     painter.save();
@@ -103,7 +143,7 @@ void drawCaption(QPainter& painter, const QFont& font, bool vertical, const QStr
     painter.translate(at);
     if (vertical)
         painter.rotate(-90);
-    painter.drawText(0, QFontMetrics(font).ascent(), text);
+    painter.drawText(0, ascent, text);
     painter.restore();
 }
 
@@ -130,14 +170,8 @@ QString singleByteCaption(const QString& caption)
 {
     QString shown;
     shown.reserve(caption.size());
-    for (QChar ch : caption) {
-        // A fresh converter per character: an unmappable one leaves the encoder in error.
-        QStringEncoder encode("windows-1251");
-        const QByteArray bytes = encode(QString(ch));
-        const bool mapped = bytes.size() == 1 && !encode.hasError()
-            && QStringDecoder("windows-1251").decode(bytes) == QString(ch);
-        shown += mapped ? ch : QChar(u'?');
-    }
+    for (QChar ch : caption)
+        shown += codepage::contains(ch) ? ch : QChar(u'?');
     return shown;
 }
 
@@ -183,8 +217,7 @@ void paintFrame(QPainter& painter, Frame frame, int W, int H)
 
 QFont fontFromDescription(const FontDescription& description)
 {
-    QStringDecoder decode("windows-1251");
-    QFont font(decode(description.faceName));
+    QFont font(codepage::toUnicode(description.faceName));
     font.setPixelSize(std::max(1, std::abs(description.height)));
     font.setWeight(description.weight >= 700 ? QFont::Bold : QFont::Normal);
     font.setItalic(description.italic);
@@ -214,15 +247,16 @@ FontDescription Tavorel::MakeFontDescription(const QFont& font) const
     const QString face = font.family();
     if (face.size() > MaxFaceNameLength)
         throw ControlError(9, QStringLiteral("Subscript out of range"));
-    QStringEncoder encode("windows-1251");
-    description.faceName = encode(face);
+    description.faceName = codepage::fromUnicode(face);
     return description;
 }
 
 void paintFull(QPainter& painter, const Tavorel& control, const TavorelState& s)
 {
-    painter.fillRect(control.rect(), colourOf(s.backColor));
     const PixelGeometry g = pixelGeometry(control);
+    // Bands cover the whole control, so the background only shows without them.
+    if (!s.vuzedovi || g.W <= 0 || g.H <= 0)
+        painter.fillRect(control.rect(), colourOf(s.backColor));
     // A control without area shows its background only (the colour step divides by its size).
     if (g.W <= 0 || g.H <= 0)
         return;
@@ -234,13 +268,88 @@ void paintFull(QPainter& painter, const Tavorel& control, const TavorelState& s)
     const bool vertical = s.textOrientation == constOrientation::Vertical;
     description.escapement = vertical ? 900 : 0;
     const QFont font = fontFromDescription(description);
+    // What the description leaves open comes from the control's own font, whatever the
+    // painter's device is.
+    QFont drawing = font.resolve(control.font());
+    drawing.setResolveMask(QFont::AllPropertiesResolved);
     const QString text = singleByteCaption(s.caption);
     const QPoint at = referencePoint(s, g, captionSize(font, text));
+    const int ascent = QFontMetrics(font).ascent();
     if (s.text3D == const3D::Convex)
-        drawCaption(painter, font, vertical, text, at, colourOf(s.colorShadow));
+        drawCaption(painter, drawing, ascent, vertical, text, at, colourOf(s.colorShadow));
     else if (s.text3D == const3D::Pressed)
-        drawCaption(painter, font, vertical, text, at + QPoint(2, 2), colourOf(s.colorShadow));
-    drawCaption(painter, font, vertical, text, at + QPoint(1, 1), colourOf(s.foreColor));
+        drawCaption(painter, drawing, ascent, vertical, text, at + QPoint(2, 2), colourOf(s.colorShadow));
+    drawCaption(painter, drawing, ascent, vertical, text, at + QPoint(1, 1), colourOf(s.foreColor));
+}
+
+PaintKey paintKey(const Tavorel& control, const TavorelState& s, qreal devicePixelRatio)
+{
+    PaintKey key;
+    key.size = control.size();
+    key.dpiX = control.logicalDpiX();
+    key.dpiY = control.logicalDpiY();
+    key.devicePixelRatio = devicePixelRatio;
+    key.palette = QApplication::palette().cacheKey();
+    key.surfaceFont = control.font();
+    key.backColor = s.backColor;
+    key.colorShadow = s.colorShadow;
+    key.foreColor = s.foreColor;
+    key.vuzedovi = s.vuzedovi;
+    key.gradientOrientation = s.gradientOrientation;
+    key.textOrientation = s.textOrientation;
+    key.textAlign = s.textAlign;
+    key.style = s.style;
+    key.text3D = s.text3D;
+    std::copy(std::begin(s.startRgb), std::end(s.startRgb), key.startRgb);
+    std::copy(std::begin(s.endRgb), std::end(s.endRgb), key.endRgb);
+    key.drawnFont = s.drawnFont;
+    key.caption = s.caption;
+    return key;
+}
+
+void paintPicture(QPainter& painter, const Tavorel& control, TavorelState& s)
+{
+    // The kept picture is pixels: it stands in for a paint only where it lands on whole
+    // pixels of a 32-bit raster device.
+    const qreal dpr = painter.device()->devicePixelRatio();
+    const QTransform transform = painter.deviceTransform();
+    const bool onPixels = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster
+        && painter.device()->depth() == 32 && transform.type() <= QTransform::TxScale
+        && transform.m11() == dpr && transform.m22() == dpr
+        && transform.dx() == std::floor(transform.dx()) && transform.dy() == std::floor(transform.dy());
+    if (!onPixels) {
+        paintFull(painter, control, s);
+        return;
+    }
+    PaintKey key = paintKey(control, s, dpr);
+    const bool sameLook = s.picture != Picture::None && s.pictureKey == key;
+    if (sameLook && s.picture == Picture::Kept) {
+        painter.drawImage(0, 0, s.pictureImage);
+        return;
+    }
+    if (!sameLook) {
+        // A look painted once goes straight to the device; only one shown again is kept.
+        s.picture = Picture::Seen;
+        s.pictureKey = std::move(key);
+        paintFull(painter, control, s);
+        return;
+    }
+    const QSize pixels = (QSizeF(control.size()) * dpr).toSize();
+    if (s.pictureImage.size() != pixels)
+        s.pictureImage = QImage(pixels, QImage::Format_RGB32);
+    s.pictureImage.setDevicePixelRatio(dpr);
+    QPainter picturePainter(&s.pictureImage);
+    try {
+        paintFull(picturePainter, control, s);
+    } catch (const ControlError&) {
+        // What was painted before the error still shows; the next paint tries again.
+        picturePainter.end();
+        painter.drawImage(0, 0, s.pictureImage);
+        throw;
+    }
+    picturePainter.end();
+    s.picture = Picture::Kept;
+    painter.drawImage(0, 0, s.pictureImage);
 }
 
 } // namespace vuzedovi

@@ -169,6 +169,7 @@ double Tavorel::twipsPerPixelY() const { return twipsPerPixelFor(logicalDpiY());
 void Tavorel::PaintControl()
 {
     ++d->fullPaints;
+    d->picture = Picture::None;
     d->overlay = Frame::None;
     d->errorReported = false;
     if (d->autoSize) {
@@ -236,7 +237,7 @@ void Tavorel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     try {
-        paintFull(painter, *this, *d);
+        paintPicture(painter, *this, *d);
     } catch (const ControlError& error) {
         // Shown once per full paint and outside the paint itself.
         if (!d->errorReported) {
@@ -252,8 +253,10 @@ void Tavorel::paintEvent(QPaintEvent*)
             });
         }
     }
-    const PixelGeometry g = pixelGeometry(*this);
-    paintFrame(painter, d->overlay, g.W, g.H);
+    if (d->overlay != Frame::None) {
+        const PixelGeometry g = pixelGeometry(*this);
+        paintFrame(painter, d->overlay, g.W, g.H);
+    }
 }
 
 void Tavorel::resizeEvent(QResizeEvent*)

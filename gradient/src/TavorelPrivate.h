@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QFont>
+#include <QImage>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 
 #include "vuzedovi/Tavorel.h"
@@ -13,6 +15,35 @@ namespace vuzedovi {
 
 // A frame drawn by input (press, release, hover) on top of the last full paint.
 enum class Frame { None, Raised, Sunken };
+
+// Everything the pixels of a full paint depend on: equal keys paint equal pictures.
+struct PaintKey {
+    QSize size;
+    int dpiX = 0;
+    int dpiY = 0;
+    qreal devicePixelRatio = 1;
+    qint64 palette = 0;  // system colours come from the application's palette
+    QFont surfaceFont;
+    OleColor backColor = 0;
+    OleColor colorShadow = 0;
+    OleColor foreColor = 0;
+    bool vuzedovi = false;
+    constOrientation gradientOrientation = constOrientation::Horizontal;
+    constOrientation textOrientation = constOrientation::Horizontal;
+    constAlign textAlign = constAlign::Center;
+    constStyle style = constStyle::Button;
+    const3D text3D = const3D::None;
+    short startRgb[3] = {0, 0, 0};
+    short endRgb[3] = {0, 0, 0};
+    QFont drawnFont;
+    QString caption;
+
+    bool operator==(const PaintKey&) const = default;
+};
+
+// How far the control has got with keeping the picture of its current look: not at all,
+// painted once with pictureKey, or kept in pictureImage.
+enum class Picture { None, Seen, Kept };
 
 // Everything a control keeps; the painting and persistence helpers work on it directly.
 struct TavorelState {
@@ -49,6 +80,11 @@ struct TavorelState {
     int fullPaints = 0;
     bool errorReported = false;
 
+    // The picture of the last full paint, shown again by exposes while its key still holds.
+    Picture picture = Picture::None;
+    PaintKey pictureKey;
+    QImage pictureImage;
+
     // Mouse state
     bool mouseGrabbed = false;
     Qt::MouseButton pressedButton = Qt::NoButton;
@@ -73,6 +109,15 @@ PixelGeometry pixelGeometry(const QWidget& control);
 // Paints the background, bands, style frame and caption of a full paint. Throws
 // ControlError from the font description; the caller reports it.
 void paintFull(QPainter& painter, const Tavorel& control, const TavorelState& state);
+
+// The key of the control's current picture on a device with the given pixel ratio.
+PaintKey paintKey(const Tavorel& control, const TavorelState& state, qreal devicePixelRatio);
+
+// Paints the full picture, copying the kept one while nothing it depends on has changed and
+// no full paint asked for a new one. A new look is painted straight onto the device the first
+// time and kept the second. Throws like paintFull, after showing what was painted before
+// the error.
+void paintPicture(QPainter& painter, const Tavorel& control, TavorelState& state);
 
 // Draws one two-pixel frame (nothing for Frame::None).
 void paintFrame(QPainter& painter, Frame frame, int W, int H);
