@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "vuzedovi/GradientValue.h"
 #include "vuzedovi/Tavorel.h"
 
 using namespace vuzedovi;
@@ -98,6 +99,11 @@ int main(int argc, char** argv)
                                         QStringLiteral("Save a picture of the window to <file> and quit."),
                                         QStringLiteral("file"));
     parser.addOption(screenshot);
+    const QCommandLineOption pageScreenshot(
+        QStringLiteral("page-screenshot"),
+        QStringLiteral("Save a picture of the property page of the AntiButton sample to <file> and quit."),
+        QStringLiteral("file"));
+    parser.addOption(pageScreenshot);
     parser.process(app);
 
     QWidget window;
@@ -135,6 +141,17 @@ int main(int argc, char** argv)
             control->setMoveControl(constMoveControl::MoveForm);
         if (QLatin1String(sample.name) == QLatin1String("Text3DConvex"))
             control->setColorShadow(0x000000);
+    }
+
+    if (parser.isSet(pageScreenshot)) {
+        GradientValueDialog dialog({window.findChild<Tavorel*>(QStringLiteral("StyleAnti"))});
+        dialog.show();
+        const QString file = parser.value(pageScreenshot);
+        QTimer::singleShot(0, &dialog, [&dialog, file] {
+            dialog.grab().save(file);
+            QApplication::quit();
+        });
+        return app.exec();
     }
 
     window.show();
