@@ -20,8 +20,8 @@ constexpr int PanelUp = int(vuzedovi::constStyle::PanelUp);
 constexpr int PanelFlat = int(vuzedovi::constStyle::PanelFlat);
 constexpr int MiddleTop = int(vuzedovi::constAlign::MiddleTop);
 constexpr int LeftMiddle = int(vuzedovi::constAlign::LeftMiddle);
-constexpr int MoveForm = int(vuzedovi::constMoveControl::MoveForm);
-constexpr int MoveMe = int(vuzedovi::constMoveControl::MoveMe);
+constexpr int MoveFormControl = int(vuzedovi::constMoveControl::MoveForm);
+constexpr int MoveMeControl = int(vuzedovi::constMoveControl::MoveMe);
 constexpr int Vertical = int(vuzedovi::constOrientation::Vertical);
 } // namespace
 
@@ -43,7 +43,7 @@ PropertyBag panelProperties(const QString& caption)
     PropertyBag bag = schemeProperties(caption, 10);
     bag.write(QStringLiteral("textalign"), MiddleTop);
     bag.write(QStringLiteral("style"), PanelUp);
-    bag.write(QStringLiteral("movecontrol"), MoveMe);
+    bag.write(QStringLiteral("movecontrol"), MoveMeControl);
     return bag;
 }
 
@@ -58,7 +58,7 @@ PropertyBag titleBarProperties(const QString& caption)
     bag.write(QStringLiteral("gradientorientation"), Vertical);
     bag.write(QStringLiteral("textalign"), LeftMiddle);
     bag.write(QStringLiteral("style"), PanelFlat);
-    bag.write(QStringLiteral("movecontrol"), MoveForm);
+    bag.write(QStringLiteral("movecontrol"), MoveFormControl);
     return bag;
 }
 

@@ -1,26 +1,33 @@
 #include "GameFlow.h"
 
+#include "Controls.h"
 #include "MainScreen.h"
 #include "MenuScreen.h"
 
+#include "state/DailyTick.h"
 #include "state/GameState.h"
 #include "state/NewGame.h"
 
 GameFlow::GameFlow(GameState& game, Services services)
-    : m_game(game), m_services(std::move(services))
+    : m_ctx{game, std::move(services), {}, {}, {}, {}, {}, {}}
 {
-    Q_ASSERT(m_services.dialogs);
+    Q_ASSERT(m_ctx.services.dialogs);
+    m_ctx.startNewGame = [this] { startNewGame(); };
+    m_ctx.continueGame = [this] { continueGame(); };
+    m_ctx.openMenuFromMainScreen = [this] { openMenuFromMainScreen(); };
+    m_ctx.showLoadedGame = [this] { showLoadedGame(); };
+    m_ctx.mainScreen = [this] { return mainScreen(); };
+    // The flow's own part of bringing the screens into line: the player's data and the clock.
+    m_ctx.hooks.refresh.push_back([](MainScreen& screen) {
+        const GameState& g = screen.context().game;
+        screen.showPlayerLabels(playerLabels(g));
+        screen.showClockLabels(clockLabels(g));
+    });
 }
 
 GameFlow::~GameFlow()
 {
     delete m_menu.data();
-}
-
-void GameFlow::quit()
-{
-    if (m_services.quit)
-        m_services.quit();
 }
 
 MenuScreen* GameFlow::openMenu(MenuMode mode)
@@ -29,31 +36,48 @@ MenuScreen* GameFlow::openMenu(MenuMode mode)
         m_menu->raise();
         return m_menu;
     }
-    m_menu = new MenuScreen(*this);
+    m_menu = new MenuScreen(m_ctx);
     if (mode == MenuMode::Modal)
         m_menu->setWindowModality(Qt::ApplicationModal);
     m_menu->show();
     return m_menu;
 }
 
+void GameFlow::openMenuFromMainScreen()
+{
+    MenuScreen* menu = openMenu(MenuMode::Modal);
+    QPointer<MenuScreen> guard(menu);
+    QObject::connect(menu, &MenuScreen::closed, menu, [guard] {
+        if (guard)
+            guard->enableSaveAndContinue();
+    });
+}
+
 MainScreen& GameFlow::ensureMainScreen()
 {
     if (!m_mainScreen)
-        m_mainScreen = std::make_unique<MainScreen>(*this);
+        m_mainScreen = std::make_unique<MainScreen>(m_ctx);
     return *m_mainScreen;
+}
+
+void GameFlow::refreshScreens()
+{
+    if (!m_mainScreen)
+        return;
+    for (const auto& refresh : m_ctx.hooks.refresh)
+        refresh(*m_mainScreen);
 }
 
 void GameFlow::startNewGame()
 {
     // The first game creates the main screen only now, so its load applies the colour scheme
     // with the colours the initialisation has just set.
-    const PlayerLabels labels = newGame(m_game);
+    newGame(m_ctx.game);
     MainScreen& screen = ensureMainScreen();
-    screen.showPlayerLabels(labels);
-    // The new game's day, work record and full mood replace the previous game's: a mood bar
-    // left at 1 would otherwise end the new game on its first day, and a clock stopped by the
-    // menu would leave it frozen.
-    screen.showClockLabels(clockLabels(m_game));
+    // The new game's labels, pages, day, work record and full mood replace the previous
+    // game's: a mood bar left at 1 would otherwise end the new game on its first day, and a
+    // clock stopped by the menu would leave it frozen.
+    refreshScreens();
     screen.setClockFromSlider();
     screen.show();
 }
@@ -64,4 +88,15 @@ void GameFlow::continueGame()
         return;
     m_mainScreen->setClockFromSlider();
     m_mainScreen->show();
+}
+
+void GameFlow::showLoadedGame()
+{
+    if (m_ctx.game.settingsConfirmed == False)
+        setDefaultColours(m_ctx.game);
+    MainScreen& screen = ensureMainScreen();
+    refreshScreens();
+    if (m_menu)
+        m_menu->close();
+    screen.show();
 }

@@ -1,9 +1,10 @@
-// The game's course through its screens: the main menu opens first, a new or continued game
-// goes to the main screen, and the main screen opens the menu again.
+// The game's course through its screens: the main menu opens first, a new, continued or loaded
+// game goes to the main screen, and the main screen opens the menu again. The flow owns the
+// game context every screen stands on.
 #pragma once
 
+#include "GameContext.h"
 #include "MenuScreen.h"
-#include "Services.h"
 
 #include <QPointer>
 
@@ -12,7 +13,6 @@
 struct GameState;
 class MainScreen;
 
-
 class GameFlow {
 public:
     GameFlow(GameState& game, Services services);
@@ -20,10 +20,9 @@ public:
     GameFlow(const GameFlow&) = delete;
     GameFlow& operator=(const GameFlow&) = delete;
 
-    GameState& game() { return m_game; }
-    const Services& services() const { return m_services; }
-    Dialogs& dialogs() { return *m_services.dialogs; }
-    void quit();
+    GameContext& context() { return m_ctx; }
+    GameState& game() { return m_ctx.game; }
+    Dialogs& dialogs() { return m_ctx.dialogs(); }
 
     enum class MenuMode { Start, Modal };
     // Creates and shows the menu (at program start an ordinary window; from the main screen a
@@ -35,15 +34,20 @@ public:
     MainScreen* mainScreen() const { return m_mainScreen.get(); }
     MainScreen& ensureMainScreen();
 
-    // New game, once the player's name is in playerName: initialise the game and show the
-    // main screen.
+    // New game, once the player's name is in playerName: initialise the game, bring every
+    // screen into line and show the main screen.
     void startNewGame();
     // Continue: the clock as the speed slider says, and the main screen.
     void continueGame();
+    // A saved game has been read into the state.
+    void showLoadedGame();
+    // Every subsystem's refresh, in order, on the main screen.
+    void refreshScreens();
 
 private:
-    GameState& m_game;
-    Services m_services;
+    void openMenuFromMainScreen();
+
+    GameContext m_ctx;
     QPointer<MenuScreen> m_menu;
     std::unique_ptr<MainScreen> m_mainScreen;
 };

@@ -1,15 +1,13 @@
 #include "MainScreen.h"
 
+#include "CatalogueLabels.h"
 #include "Colours.h"
 #include "Controls.h"
 #include "Dialogs.h"
-#include "GameFlow.h"
-#include "HoverReset.h"
+#include "GameContext.h"
 #include "MainScreenPages.h"
-#include "MenuScreen.h"
 #include "ToolbarIcons.h"
 
-#include "state/Career.h"
 #include "state/GameState.h"
 
 #include <QAction>
@@ -52,28 +50,23 @@ constexpr ToolbarKeyRow toolbarKeys[] = {
     {"Menu", "Меню", KeyEffect::Menu, 0},
 };
 
-struct ConfirmRow {
-    const char* button;
-    int page;
-};
-constexpr ConfirmRow confirmButtons[] = {
-    {"cmdDa", TrainingPage},
-    {"cmdDa2", JobsPage},
-    {"cmdKompDa", ComputerPage},
-    {"cmdProgDa", SoftwarePage},
-};
-
+// The pages in their numbers' order, and each page's confirm button "Да" (none on page 0).
 struct PageRow {
     const char* name;
-    void (*build)(QWidget*);
+    const char* confirm;
 };
 constexpr PageRow pages[MainPageCount] = {
-    {"tabHome", buildHomePage},
-    {"tabTraining", buildTrainingPage},
-    {"tabJobs", buildJobsPage},
-    {"tabComputer", buildComputerPage},
-    {"tabSoftware", buildSoftwarePage},
+    {"tabHome", nullptr},
+    {"tabTraining", "cmdDa"},
+    {"tabJobs", "cmdDa2"},
+    {"tabComputer", "cmdKompDa"},
+    {"tabSoftware", "cmdProgDa"},
 };
+
+// The panels of the home page whose background runs the hover reset.
+const char* const homeResetPanels[] = {"Tavorel16"};
+// The two link labels of the main screen, which the hover reset also gives their colour back.
+const char* const linkLabels[] = {"lblLegenda", "lblPO"};
 
 // The melody timers and the melody flag each follows.
 struct MelodyTimerRow {
@@ -100,8 +93,8 @@ vuzedovi::Tavorel* tavorel(QWidget* control)
 }
 } // namespace
 
-MainScreen::MainScreen(GameFlow& flow, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_flow(flow)
+MainScreen::MainScreen(GameContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_ctx(context)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(ProgramTitle);
@@ -114,11 +107,17 @@ MainScreen::MainScreen(GameFlow& flow, QWidget* parent)
     for (const MelodyTimerRow& row : melodyTimers)
         namedTimer(this, row.timer, MelodyIntervalMs);
 
+    m_catalogues = new CatalogueLabels(this, [this] { hoverReset(); });
+
     buildTitleBar();
     buildToolbar();
     buildPages();
     connectControls();
-    for (const auto& fill : m_flow.services().fillMainScreen)
+    CatalogueTable home;
+    for (const char* panel : homeResetPanels)
+        home.panels.push_back(QString::fromLatin1(panel));
+    addCatalogue(std::move(home));
+    for (const auto& fill : m_ctx.hooks.fillMainScreen)
         fill(*this);
     load();
 }
@@ -166,15 +165,31 @@ void MainScreen::buildPages()
     // panel's own Ctrl+Tab is swallowed (it would skip the clock and the pages' "Да").
     m_tabs->tabBar()->hide();
     m_tabs->installEventFilter(this);
-    for (const PageRow& row : pages) {
+    for (int number = 0; number < MainPageCount; ++number) {
+        const PageRow& row = pages[number];
         auto* page = new QWidget;
         page->setObjectName(QString::fromLatin1(row.name));
         page->setFixedSize(PageWidth, PageHeight);
         setBackColour(page, DesignColours::WindowBody);
         page->setMouseTracking(true);
-        row.build(page);
+        if (number == HomePage)
+            buildHomePage(page);
+        else
+            buildConfirmButton(page, number);
+        if (number == SoftwarePage)
+            ::buildLegend(page);
+        if (const auto& build = m_ctx.hooks.pages[size_t(number)].build)
+            build(*page);
         m_tabs->addTab(page, QString::fromLatin1(row.name));
     }
+}
+
+void MainScreen::buildConfirmButton(QWidget* page, int number)
+{
+    QWidget* da = createTavorel(page, {pages[number].confirm, nullptr, ConfirmButtonPlace,
+                                       buttonProperties(QStringLiteral("Да"))});
+    connect(qobject_cast<vuzedovi::Tavorel*>(da), &vuzedovi::Tavorel::KeyUp, this,
+            [this, number](short&, short&) { confirmPage(number); });
 }
 
 void MainScreen::connectControls()
@@ -182,18 +197,6 @@ void MainScreen::connectControls()
     // Title bar: minimise on Click; the close button has no action.
     connect(tavorel(control("cmdMin")), &vuzedovi::Tavorel::Click, this,
             [this] { showMinimized(); });
-
-    for (const ConfirmRow& row : confirmButtons) {
-        const int pageNumber = row.page;
-        connect(tavorel(control(row.button)), &vuzedovi::Tavorel::KeyUp, this,
-                [this, pageNumber](short&, short&) { confirmPage(pageNumber); });
-    }
-
-    for (const QString& name : hoverResetPanelNames()) {
-        if (auto* panel = findChild<vuzedovi::Tavorel*>(name))
-            connect(panel, &vuzedovi::Tavorel::MouseMove, this,
-                    [this](short&, short&, float&, float&) { hoverReset(); });
-    }
 
     m_slider = control<QSlider>("Slider1");
     m_slider->setValue(SliderStart);
@@ -211,7 +214,7 @@ void MainScreen::connectControls()
 
 void MainScreen::load()
 {
-    GameState& g = m_flow.game();
+    GameState& g = m_ctx.game;
     // 1. The menu may offer saving and continuing from now on.
     g.mainScreenShown = True;
     g.mainScreenShown2 = True;
@@ -231,8 +234,8 @@ void MainScreen::load()
     // 5. Unless the settings were once cancelled: the colour scheme and the hand cursor.
     if (g.settingsCancelled != False)
         return;
-    if (m_flow.services().applyColourScheme)
-        m_flow.services().applyColourScheme(*this);
+    if (m_ctx.hooks.applyColourScheme)
+        m_ctx.hooks.applyColourScheme(*this);
     m_toolbar->setCursor(Qt::PointingHandCursor);
     m_lblPO->setCursor(Qt::PointingHandCursor);
     m_lblLegenda->setCursor(Qt::PointingHandCursor);
@@ -273,15 +276,15 @@ void MainScreen::setMoodBar(float mood)
 
 void MainScreen::dailyTick()
 {
-    const DayResult day = ::dailyTick(m_flow.game(), m_moodBar);
+    const DayResult day = ::dailyTick(m_ctx.game, m_moodBar);
     setCaption(control("Label1"), day.label1);
     setCaption(control("lblStazh"), day.lblStazh);
     if (day.gameOver) {
         // No further day while the message is up; closing it ends the program.
         stopClock();
-        m_flow.dialogs().tell(this, QStringLiteral("Game Over"), ProgramTitle,
-                              Dialogs::Icon::None);
-        m_flow.quit();
+        m_ctx.dialogs().tell(this, QStringLiteral("Game Over"), ProgramTitle,
+                             Dialogs::Icon::None);
+        m_ctx.quit();
         return;
     }
     setMoodBar(day.moodBar);
@@ -319,7 +322,7 @@ void MainScreen::toolbarKey(const QString& key)
     if (!row)
         return;
 
-    const Services& services = m_flow.services();
+    const Hooks& hooks = m_ctx.hooks;
     switch (row->effect) {
     case KeyEffect::Page:
         m_tabs->setCurrentIndex(row->page);
@@ -327,15 +330,15 @@ void MainScreen::toolbarKey(const QString& key)
         break;
     case KeyEffect::Development:
         // The clock keeps running: a project advances while its screen is open.
-        if (services.openDevelopment) {
+        if (hooks.openDevelopment) {
             hide();
-            services.openDevelopment(*this);
+            hooks.openDevelopment(*this);
         }
         break;
     case KeyEffect::Internet:
     case KeyEffect::Rest: {
-        const auto& open = row->effect == KeyEffect::Internet ? services.openInternet
-                                                              : services.openRest;
+        const auto& open = row->effect == KeyEffect::Internet ? hooks.openInternet
+                                                              : hooks.openRest;
         if (open) {
             hide();
             open(*this);
@@ -343,32 +346,25 @@ void MainScreen::toolbarKey(const QString& key)
         }
         break;
     }
-    case KeyEffect::Menu: {
+    case KeyEffect::Menu:
         stopClock();
-        MenuScreen* menu = m_flow.openMenu(GameFlow::MenuMode::Modal);
-        QPointer<MenuScreen> guard(menu);
-        connect(menu, &MenuScreen::closed, this, [guard] {
-            if (guard)
-                guard->enableSaveAndContinue();
-        });
+        if (m_ctx.openMenuFromMainScreen)
+            m_ctx.openMenuFromMainScreen();
         break;
-    }
     }
 }
 
 void MainScreen::confirmPage(int pageNumber)
 {
+    if (pageNumber <= HomePage || pageNumber >= MainPageCount)
+        return;
+    const PageHooks& hooks = m_ctx.hooks.pages[size_t(pageNumber)];
     m_tabs->setCurrentIndex(HomePage);
-    GameState& g = m_flow.game();
-    if (pageNumber == TrainingPage) {
-        const StatusLabels status = recomputeExperience(g);
-        setCaption(control("lblStatus"), status.lblStatus);
-        setCaption(control("lblOpit"), status.lblOpit);
-    } else if (pageNumber == JobsPage) {
-        if (const auto line = jobLineForPay(g.dailyPay))
-            setCaption(control("lblRab"), *line);
-    }
+    if (hooks.confirmBeforeResume)
+        hooks.confirmBeforeResume(*this);
     resumeClock();
+    if (hooks.confirmAfterResume)
+        hooks.confirmAfterResume(*this);
     emit pageConfirmed(pageNumber);
 }
 
@@ -405,9 +401,20 @@ void MainScreen::slideTick()
     placeSoftwarePanel();
 }
 
+void MainScreen::addCatalogue(CatalogueTable table)
+{
+    m_catalogues->add(std::move(table));
+}
+
 void MainScreen::hoverReset()
 {
-    ::hoverReset(this, m_flow.game().colourChoiceButtons.value_or(DefaultColours::ChoiceButtons));
+    const uint32_t colour =
+        m_ctx.game.colourChoiceButtons.value_or(DefaultColours::ChoiceButtons);
+    // The catalogue labels, their description texts and each catalogue's resting state.
+    m_catalogues->reset(colour);
+    // The two link labels lose their hover colour.
+    for (const char* name : linkLabels)
+        setBackColour(control(name), colour);
 }
 
 bool MainScreen::eventFilter(QObject* watched, QEvent* event)

@@ -9,7 +9,9 @@
 
 #include <QWidget>
 
-class GameFlow;
+class CatalogueLabels;
+struct CatalogueTable;
+struct GameContext;
 class QLabel;
 class QProgressBar;
 class QSlider;
@@ -25,9 +27,10 @@ public:
     static constexpr int SlideIntervalMs = 15;
     static constexpr int MelodyIntervalMs = 500;
 
-    explicit MainScreen(GameFlow& flow, QWidget* parent = nullptr);
+    explicit MainScreen(GameContext& context, QWidget* parent = nullptr);
     ~MainScreen() override;
 
+    GameContext& context() const { return m_ctx; }
     QWidget* page(int number) const;
     // The named control of this screen.
     template <class T = QWidget> T* control(const char* name) const
@@ -58,6 +61,9 @@ public:
     const SoftwarePanelSlide& softwarePanel() const { return m_slide; }
     int16_t legendFlag() const { return m_legend.flag(); }
 
+    // The hover convention's catalogues: each subsystem adds its table from its fill hook.
+    void addCatalogue(CatalogueTable table);
+    CatalogueLabels& catalogues() const { return *m_catalogues; }
     void hoverReset();
 
 signals:
@@ -73,11 +79,13 @@ private:
     void buildTitleBar();
     void buildToolbar();
     void buildPages();
+    void buildConfirmButton(QWidget* page, int number);
     void connectControls();
     void load();
     void placeSoftwarePanel();
 
-    GameFlow& m_flow;
+    GameContext& m_ctx;
+    CatalogueLabels* m_catalogues = nullptr;
     QTimer* m_timerMain = nullptr;
     QTimer* m_tmrDviz = nullptr;
     QTabWidget* m_tabs = nullptr;

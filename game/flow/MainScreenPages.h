@@ -1,14 +1,15 @@
-// The pages of the main screen's tabbed panel SSTab1, each built by its own function from its
-// control table. Pages 1 to 4 hold the catalogue panels that the training, jobs, hardware and
-// software parts of the game fill with their labels.
+// The pages of the main screen's tabbed panel SSTab1 and the geometry they share. The flow
+// builds the home page, each page's "Да" and the legend; the training, jobs, computer and
+// software subsystems fill pages 1 to 4 through their page hooks.
 #pragma once
+
+#include "GameContext.h"
 
 #include <QRect>
 
 class QWidget;
 
 enum MainPage { HomePage = 0, TrainingPage = 1, JobsPage = 2, ComputerPage = 3, SoftwarePage = 4 };
-inline constexpr int MainPageCount = 5;
 
 inline constexpr int PageWidth = 800, PageHeight = 512;
 
@@ -28,11 +29,12 @@ inline constexpr QRect catalogueRow(int index, int panelWidth)
 // Where a page's confirm button "Да" sits.
 inline constexpr QRect ConfirmButtonPlace{692, 462, 100, 40};
 
+// The legend panel Tavorel29 and its toggle lblLegenda on the software page.
+inline constexpr QRect LegendPlace{608, 342, 184, 80};
+inline constexpr QRect LegendTogglePlace{576, 342, 26, 24};
+
 void buildHomePage(QWidget* page);
-void buildTrainingPage(QWidget* page);
-void buildJobsPage(QWidget* page);
-void buildComputerPage(QWidget* page);
-void buildSoftwarePage(QWidget* page);
+void buildLegend(QWidget* page);
 
 // The software panel Tavorel26 on the home page: its place in pixels is this origin plus its
 // position in twips.

@@ -3,7 +3,7 @@
 #include "AboutBox.h"
 #include "Colours.h"
 #include "Dialogs.h"
-#include "GameFlow.h"
+#include "GameContext.h"
 
 #include "state/GameState.h"
 
@@ -16,7 +16,7 @@
 
 namespace {
 // A button either runs a procedure of the menu or opens another subsystem's dialog.
-using MenuHook = std::function<void(QWidget&)> Services::*;
+using MenuHook = std::function<void(QWidget&)> Hooks::*;
 
 struct MenuButtonRow {
     const char* name;
@@ -27,11 +27,11 @@ struct MenuButtonRow {
 
 // In the order of their numbers, top to bottom.
 const MenuButtonRow menuButtons[] = {
-    {"cmdSave", "Сохранить игру", nullptr, &Services::openSave},
-    {"cmdLoad", "Загрузить игру", nullptr, &Services::openLoad},
+    {"cmdSave", "Сохранить игру", nullptr, &Hooks::openSave},
+    {"cmdLoad", "Загрузить игру", nullptr, &Hooks::openLoad},
     {"cmdNevG", "Новая игра", &MenuScreen::newGameProcedure, nullptr},
     {"cmdContinue", "Продолжить игру", &MenuScreen::continueProcedure, nullptr},
-    {"cmdOptions", "Настройки", nullptr, &Services::openSettings},
+    {"cmdOptions", "Настройки", nullptr, &Hooks::openSettings},
     {"cmdAbout", "О программе", &MenuScreen::openAbout, nullptr},
     {"cmdExit", "Выход из игры", &MenuScreen::exitProcedure, nullptr},
 };
@@ -69,8 +69,8 @@ void paintButton(QPushButton* button, uint32_t colour)
 }
 } // namespace
 
-MenuScreen::MenuScreen(GameFlow& flow, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_flow(flow)
+MenuScreen::MenuScreen(GameContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_ctx(context)
 {
     setObjectName(QStringLiteral("frmMenu"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -99,11 +99,11 @@ void MenuScreen::load()
     // The resource cursor of clickable controls.
     for (QPushButton* button : m_buttons)
         button->setCursor(Qt::PointingHandCursor);
-    if (m_flow.services().buildColourRegistry)
-        m_flow.services().buildColourRegistry();
-    const GameState& g = m_flow.game();
+    if (m_ctx.hooks.buildColourRegistry)
+        m_ctx.hooks.buildColourRegistry();
+    const GameState& g = m_ctx.game;
     enableSaveAndContinue(g.mainScreenShown == True && g.mainScreenShown2 == True);
-    m_flow.game().melody1On = True;
+    m_ctx.game.melody1On = True;
 }
 
 QPushButton* MenuScreen::button(int number) const
@@ -204,14 +204,14 @@ void MenuScreen::press(int number)
     const MenuButtonRow& row = menuButtons[number - 1];
     if (row.procedure)
         (this->*row.procedure)();
-    else if (const auto& open = m_flow.services().*row.dialog)
+    else if (const auto& open = m_ctx.hooks.*row.dialog)
         open(*this);
 }
 
 void MenuScreen::newGameProcedure()
 {
-    Dialogs& dialogs = m_flow.dialogs();
-    GameState& g = m_flow.game();
+    Dialogs& dialogs = m_ctx.dialogs();
+    GameState& g = m_ctx.game;
     for (;;) {
         g.playerName = dialogs.askText(this, QStringLiteral("Товарищ, введите ваше имя"),
                                        ProgramTitle);
@@ -219,26 +219,26 @@ void MenuScreen::newGameProcedure()
             break;
         if (dialogs.askYesNo(this, QStringLiteral("Товарищ, Вы не ввели имя. Выйти из игры?"),
                              QStringLiteral("Предупреждение"), Dialogs::Icon::Question)) {
-            m_flow.quit();
+            m_ctx.quit();
             return;
         }
     }
     // The menu closes once the main screen is up, so the program is never without a window.
-    m_flow.startNewGame();
+    m_ctx.startNewGame();
     close();
 }
 
 void MenuScreen::continueProcedure()
 {
-    m_flow.continueGame();
+    m_ctx.continueGame();
     close();
 }
 
 void MenuScreen::exitProcedure()
 {
-    if (m_flow.dialogs().askYesNo(this, QStringLiteral("Товарищ, Вы действительно хотите выйти?"),
+    if (m_ctx.dialogs().askYesNo(this, QStringLiteral("Товарищ, Вы действительно хотите выйти?"),
                                   QStringLiteral("Exit"), Dialogs::Icon::Question))
-        m_flow.quit();
+        m_ctx.quit();
 }
 
 void MenuScreen::openAbout()

@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdint>
 
-class GameFlow;
+struct GameContext;
 class QPushButton;
 
 class MenuScreen : public QWidget {
@@ -17,7 +17,7 @@ public:
     static constexpr uint32_t NormalColour = 0x0000C0;    // RGB 192, 0, 0
     static constexpr uint32_t HighlightColour = 0x0080FF; // RGB 255, 128, 0
 
-    explicit MenuScreen(GameFlow& flow, QWidget* parent = nullptr);
+    explicit MenuScreen(GameContext& context, QWidget* parent = nullptr);
 
     // Button number 1 (cmdSave) to 7 (cmdExit).
     QPushButton* button(int number) const;
@@ -46,7 +46,7 @@ private:
     void apply(const std::vector<MenuHighlight::Change>& changes);
     int numberOf(const QObject* object) const;
 
-    GameFlow& m_flow;
+    GameContext& m_ctx;
     MenuHighlight m_highlight;
     std::array<QPushButton*, MenuHighlight::ButtonCount> m_buttons{};
 };

@@ -1,31 +1,43 @@
-// What the screens of the game flow get from outside: the dialogs, the way the program ends,
-// and the places where the other subsystems plug their screens in. An empty hook means that
-// part of the game is not there yet, and its key or button does nothing.
+// What the game's screens get from outside, so that the program, the screenshot maker and the
+// tests can each hand in their own: the dialogs, the random source, the clock that animations
+// read, the saved-game folder, the music player and the way the program ends.
 #pragma once
 
+#include <QtGlobal>
+
 #include <functional>
-#include <vector>
 
 class Dialogs;
-class MainScreen;
-class QWidget;
+class MusicPlayer;
+class RandomSource;
+class SaveFolder;
+
+// Milliseconds on a clock that only moves forward. Animations (a filling bar, a page load)
+// read it on each repaint tick, so their progress is a matter of time, not of ticks; a test
+// moves a fake clock by hand.
+class AnimationClock {
+public:
+    virtual ~AnimationClock() = default;
+    virtual qint64 nowMs() const = 0;
+};
+AnimationClock& steadyClock();
 
 struct Services {
     Dialogs* dialogs = nullptr;
+    RandomSource* random = nullptr;   // systemRandom() when not given
+    AnimationClock* clock = nullptr;  // steadyClock() when not given
+    SaveFolder* saves = nullptr;      // the saved games' folder
+    MusicPlayer* music = nullptr;     // nullptr: the game plays no music
     // Ends the program at once, without saving.
     std::function<void()> quit;
+};
 
-    // Menu buttons: the save and load dialogs and the settings screen, opened modally over
-    // the menu.
-    std::function<void(QWidget& menu)> openSave, openLoad, openSettings;
-    // The colour registry, built when the menu loads.
-    std::function<void()> buildColourRegistry;
+// A clock moved by hand, for tests and pictures.
+class ManualClock final : public AnimationClock {
+public:
+    qint64 nowMs() const override { return m_now; }
+    void advance(qint64 ms) { m_now += ms; }
 
-    // Run once each, in order, after the main screen has built its own controls and before
-    // its load steps: the subsystems add their catalogue labels and controls to the pages.
-    std::vector<std::function<void(MainScreen&)>> fillMainScreen;
-    // The colour scheme, applied by the main screen's load unless the settings were cancelled.
-    std::function<void(MainScreen&)> applyColourScheme;
-    // The development, internet and rest screens opened from the toolbar.
-    std::function<void(MainScreen&)> openDevelopment, openInternet, openRest;
+private:
+    qint64 m_now = 0;
 };

@@ -55,6 +55,11 @@ PlayerLabels newGame(GameState& g)
     g.developing = False;
     forgetPreviousGame(g);
 
+    return playerLabels(g);
+}
+
+PlayerLabels playerLabels(const GameState& g)
+{
     return {g.playerName, g.statusTitle, withSignPosition(int64_t(g.experience)), g.jobTitle,
             withSignPosition(g.money)};
 }

@@ -15,3 +15,6 @@ struct PlayerLabels {
 
 // Starts a game for the player whose name is already in playerName.
 PlayerLabels newGame(GameState& g);
+
+// The player's labels as the game stands (after a new game or a load).
+PlayerLabels playerLabels(const GameState& g);

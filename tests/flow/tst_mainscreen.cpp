@@ -1,7 +1,8 @@
 // The main screen: the clock and who stops and resumes it, the daily tick's labels and game
 // over, the pages' confirm buttons, the sliding software panel, the legend and the hover reset.
-#include "FlowHarness.h"
+#include "support/GameHarness.h"
 
+#include "flow/CatalogueLabels.h"
 #include "flow/Colours.h"
 #include "flow/Controls.h"
 #include "flow/MainScreenPages.h"
@@ -183,10 +184,10 @@ private slots:
         QFETCH(QString, pageKey);
         QFETCH(bool, clockRuns);
         int opened = 0;
-        Services services;
-        services.openDevelopment = services.openInternet = services.openRest =
-            [&opened](MainScreen&) { ++opened; };
-        FlowHarness h(services);
+        FlowHarness h([&opened](GameContext& c) {
+            c.hooks.openDevelopment = c.hooks.openInternet = c.hooks.openRest =
+                [&opened](MainScreen&) { ++opened; };
+        });
         MainScreen* s = h.newGame();
         s->toolbarKey(pageKey);
         QCOMPARE(opened, 1);
@@ -223,8 +224,8 @@ private slots:
         QFETCH(QString, text);
         FlowHarness h;
         MainScreen* s = h.newGame();
-        theGame().dailyPay = int16_t(dailyPay);
-        theGame().knowsWin98 = toFlag(knowsWin98);
+        h.game.dailyPay = int16_t(dailyPay);
+        h.game.knowsWin98 = toFlag(knowsWin98);
         pressTavorel(s->control(confirm.toLatin1().constData()));
         QCOMPARE(s->control<QLabel>(label.toLatin1().constData())->text(), text);
     }
@@ -371,32 +372,40 @@ private slots:
         QFETCH(QString, panel);
         QFETCH(bool, resets);
         constexpr uint32_t choice = 0x123456;
-        Services services;
-        // Stand-ins for the catalogue and description labels the other subsystems add.
-        services.fillMainScreen.push_back([](MainScreen& s) {
-            for (const char* name : {"lblWin98", "lblVerst", "lblOSWinXP", "lblRadiokanal"}) {
-                auto* label = new QLabel(QStringLiteral("x"), s.page(1));
-                label->setObjectName(QString::fromLatin1(name));
-            }
-            auto* line = vuzedovi::createControl(QStringLiteral("Corvalen.Tavorel"), s.page(3));
-            line->setObjectName(QStringLiteral("lblShowTsena"));
-            auto* requirements = new QLabel(s.page(4));
-            requirements->setObjectName(QStringLiteral("lblSisTreb"));
+        // Stand-ins for catalogue and description labels, in a catalogue of their own.
+        FlowHarness h([](GameContext& c) {
+            c.hooks.fillMainScreen.push_back([](MainScreen& s) {
+                CatalogueTable stand;
+                for (const char* name : {"lblTestA", "lblTestB", "lblOSWinXP", "lblTestC"}) {
+                    if (!s.findChild<QWidget*>(QString::fromLatin1(name))) {
+                        auto* label = new QLabel(QStringLiteral("x"), s.page(1));
+                        label->setObjectName(QString::fromLatin1(name));
+                    }
+                    stand.labels.push_back(QString::fromLatin1(name));
+                }
+                for (const char* name : {"lblShowTsena", "lblSisTreb"}) {
+                    if (!s.findChild<QWidget*>(QString::fromLatin1(name))) {
+                        auto* label = new QLabel(s.page(4));
+                        label->setObjectName(QString::fromLatin1(name));
+                    }
+                    stand.descriptions.push_back(QString::fromLatin1(name));
+                }
+                s.addCatalogue(std::move(stand));
+            });
         });
-        FlowHarness h(services);
         MainScreen* s = h.newGame();
-        theGame().colourChoiceButtons = choice;
+        h.game.colourChoiceButtons = choice;
         auto* catalogue = s->control<QLabel>("lblOSWinXP");
         setBackColour(catalogue, 255);
         setBackColour(s->control("lblLegenda"), 255);
         s->control<QLabel>("lblSisTreb")->setText(QStringLiteral("128 Мб ОЗУ"));
-        s->control("lblShowTsena")->setProperty("Caption", QStringLiteral("44 p."));
+        setCaption(s->control("lblShowTsena"), QStringLiteral("44 p."));
 
         QWidget* background = s->findChild<QWidget*>(panel);
         QVERIFY(background);
         mouseOverTavorel(background);
 
-        for (const char* name : {"lblWin98", "lblVerst", "lblRadiokanal", "lblPO"})
+        for (const char* name : {"lblTestA", "lblTestB", "lblTestC", "lblPO"})
             QCOMPARE(backColour(s->control(name)) == choice, resets);
         QCOMPARE(backColour(catalogue) == choice, resets);
         QCOMPARE(backColour(s->control("lblLegenda")) == choice, resets);
@@ -429,15 +438,15 @@ private slots:
         QFETCH(bool, cancelled);
         int schemes = 0;
         Colour schemeStart; // the gradient start colour the scheme was applied with
-        Services services;
-        services.applyColourScheme = [&schemes, &schemeStart](MainScreen&) {
-            ++schemes;
-            schemeStart = theGame().colourGradientStart;
-        };
-        FlowHarness h(services);
+        FlowHarness h([&schemes, &schemeStart](GameContext& c) {
+            c.hooks.applyColourScheme = [&schemes, &schemeStart, &c](MainScreen&) {
+                ++schemes;
+                schemeStart = c.game.colourGradientStart;
+            };
+        });
         h.dialogs.names = {QStringLiteral("Вася")};
         MenuScreen* menu = h.openMenu(); // sets the first melody flag
-        GameState& g = theGame();
+        GameState& g = h.game;
         g.melody1On = toFlag(melody == 1);
         g.melody3On = toFlag(melody == 3);
         g.settingsCancelled = toFlag(cancelled);

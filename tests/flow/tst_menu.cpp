@@ -1,6 +1,6 @@
 // The main menu: its highlighting, the name question of a new game, the exit question and the
 // buttons that only a running game offers.
-#include "FlowHarness.h"
+#include "support/GameHarness.h"
 
 #include "flow/Colours.h"
 
@@ -168,7 +168,7 @@ private slots:
             QVERIFY(h.flow->menu()); // the menu stays until the program ends
         } else {
             QVERIFY(h.flow->mainScreen() && h.flow->mainScreen()->isVisible());
-            QCOMPARE(theGame().playerName, player);
+            QCOMPARE(h.game.playerName, player);
             QTRY_VERIFY(!h.flow->menu());
         }
     }
@@ -221,7 +221,7 @@ private slots:
         QVERIFY(!first->button(4)->isEnabled());
         for (int k : {2, 3, 5, 6, 7})
             QVERIFY(first->button(k)->isEnabled());
-        QCOMPARE(theGame().melody1On, True);
+        QCOMPARE(h.game.melody1On, True);
 
         MainScreen* screen = h.newGame();
         QTRY_VERIFY(!h.flow->menu());

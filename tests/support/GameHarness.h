@@ -1,6 +1,10 @@
-// A scripted player for the game's screens: answers the dialogs from a script, records what
-// was asked, and counts the times the program was ended.
+// The whole game built headless for a screen test, through the same wiring as the program:
+// a scripted player answers the dialogs and records what was asked, a hand-moved clock drives
+// the animations, scripted draws stand for chance, and the times the program was ended are
+// counted.
 #pragma once
+
+#include "GameWiring.h"
 
 #include "flow/Dialogs.h"
 #include "flow/GameFlow.h"
@@ -8,6 +12,7 @@
 #include "flow/MenuScreen.h"
 
 #include "state/GameState.h"
+#include "state/Random.h"
 
 #include <QApplication>
 #include <QList>
@@ -65,16 +70,24 @@ public:
 };
 
 struct FlowHarness {
+    GameState game;
     ScriptedDialogs dialogs;
+    ManualClock clock;
+    ScriptedRandom random;
     int quits = 0;
     std::unique_ptr<GameFlow> flow;
 
-    explicit FlowHarness(Services services = {})
+    // extra: runs after every subsystem is installed, to add a test's own hooks.
+    explicit FlowHarness(const std::function<void(GameContext&)>& extra = {})
     {
-        theGame() = GameState{};
+        Services services;
         services.dialogs = &dialogs;
+        services.clock = &clock;
+        services.random = &random;
         services.quit = [this] { ++quits; };
-        flow = std::make_unique<GameFlow>(theGame(), std::move(services));
+        flow = buildGame(game, std::move(services));
+        if (extra)
+            extra(flow->context());
     }
 
     MenuScreen* openMenu() { return flow->openMenu(GameFlow::MenuMode::Start); }

@@ -1,0 +1,98 @@
+#include "CatalogueLabels.h"
+
+#include "Colours.h"
+#include "Controls.h"
+
+#include <QMouseEvent>
+#include <QWidget>
+
+#include <vuzedovi/Tavorel.h>
+
+CatalogueLabels::CatalogueLabels(QWidget* screen, std::function<void()> panelMoved)
+    : QObject(screen), m_screen(screen), m_panelMoved(std::move(panelMoved))
+{
+}
+
+void CatalogueLabels::add(CatalogueTable table)
+{
+    for (const QString& name : table.labels) {
+        if (auto* label = m_screen->findChild<QWidget*>(name)) {
+            label->setMouseTracking(true);
+            label->installEventFilter(this);
+        }
+    }
+    for (const QString& name : table.panels) {
+        if (auto* panel = m_screen->findChild<vuzedovi::Tavorel*>(name))
+            connect(panel, &vuzedovi::Tavorel::MouseMove, this,
+                    [this](short&, short&, float&, float&) { m_panelMoved(); });
+    }
+    m_tables.push_back(std::move(table));
+}
+
+void CatalogueLabels::reset(uint32_t colour) const
+{
+    for (QWidget* label : labels())
+        setBackColour(label, colour);
+    for (const CatalogueTable& table : m_tables) {
+        for (const QString& name : table.descriptions) {
+            if (QWidget* description = m_screen->findChild<QWidget*>(name))
+                setCaption(description, QString());
+        }
+    }
+    for (const CatalogueTable& table : m_tables) {
+        if (table.reset)
+            table.reset();
+    }
+}
+
+std::vector<QWidget*> CatalogueLabels::labels() const
+{
+    std::vector<QWidget*> found;
+    for (const CatalogueTable& table : m_tables) {
+        for (const QString& name : table.labels) {
+            if (auto* label = m_screen->findChild<QWidget*>(name))
+                found.push_back(label);
+        }
+    }
+    return found;
+}
+
+bool CatalogueLabels::find(const QObject* label, Place* place) const
+{
+    for (size_t t = 0; t < m_tables.size(); ++t) {
+        const auto& names = m_tables[t].labels;
+        for (size_t row = 0; row < names.size(); ++row) {
+            if (names[row] == label->objectName()) {
+                *place = {t, int(row)};
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool CatalogueLabels::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto type = event->type();
+    if (type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
+        return QObject::eventFilter(watched, event);
+    Place place{};
+    if (!find(watched, &place))
+        return QObject::eventFilter(watched, event);
+    auto* label = static_cast<QWidget*>(watched);
+    const CatalogueTable& table = m_tables[place.table];
+
+    if (type == QEvent::MouseMove) {
+        setBackColour(label, DesignColours::Hover);
+        if (table.hover)
+            table.hover(place.row);
+        return false;
+    }
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton || !label->rect().contains(mouse->position().toPoint()))
+        return false;
+    const bool allowed = !table.hover || table.hover(place.row);
+    if (allowed && table.click)
+        table.click(place.row);
+    return false;
+}
