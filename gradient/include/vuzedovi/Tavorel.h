@@ -205,6 +205,10 @@ public:
     // setStyle(constStyle) above hides QWidget's; keep the widget style reachable.
     using QWidget::setStyle;
 
+    // The surface's font is the Font property, so setting a control's font sets Font (code
+    // that uic generates for a form's "Font" calls setFont).
+    void setFont(const QFont& value) { setFontProperty(value); }
+
 public slots:
     void About();
 
