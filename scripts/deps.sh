@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
-  qt6-tools-dev qt6-tools-dev-tools desktop-file-utils
+  qt6-tools-dev qt6-tools-dev-tools libqt6opengl6-dev desktop-file-utils
   libfluidsynth-dev timgm6mb-soundfont
   fonts-dejavu-core fonts-liberation2
   clang libclang-rt-14-dev
