@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 using SkillFlag = Flag GameState::*;
@@ -20,12 +21,16 @@ struct Job {
     std::vector<std::vector<SkillFlag>> skills;
     int32_t seniority;
     std::vector<const char*> requirementLines; // what lblTreb shows; display only
+    const char* line; // the home page's job line lblRab while the job is held
 };
 extern const std::array<Job, 9> jobs;
 
 const Job* jobNamed(const QString& label);
-// The job held now, found from dailyPay; nullptr while unemployed.
-const Job* currentJob(const GameState& g);
+// The job that pays this much a day: the job held, found from dailyPay; nullptr for a pay that
+// is no job's (1, the benefit, included).
+const Job* jobForPay(int16_t dailyPay);
+// The lblRab text for a daily pay; nothing for a pay that is no job's.
+std::optional<QString> jobLineForPay(int16_t dailyPay);
 
 // The take rule of the job, with its either-or conditions.
 bool jobAvailable(const GameState& g, const Job& job);

@@ -7,7 +7,7 @@
 #include "flow/MainScreen.h"
 #include "flow/MainScreenPages.h"
 
-#include "state/Career.h"
+#include "career/Jobs.h"
 #include "state/GameState.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "flow/MainScreen.h"
 #include "flow/MainScreenPages.h"
 
-#include "state/Career.h"
+#include "career/Skills.h"
 
 namespace {
 void buildTrainingPage(QWidget& page)

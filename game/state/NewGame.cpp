@@ -1,8 +1,7 @@
 #include "NewGame.h"
 
 #include "NumberFormat.h"
-#include "Skills.h"
-
+#include "career/Skills.h"
 #include "hardware/Parts.h"
 #include "software/Programs.h"
 

@@ -2,7 +2,7 @@
 
 #include "hardware/Parts.h"
 #include "software/Programs.h"
-#include "state/Career.h"
+#include "career/Jobs.h"
 #include "state/Random.h"
 
 #include <algorithm>
@@ -38,8 +38,8 @@ void deletePrograms(GameState& g, PassResult& r)
             r.damage.programsRemoved.push_back(&program);
         }
     }
-    if (const JobLine* job = jobForPay(g.dailyPay))
-        r.damage.jobSelectable = QString::fromUtf8(job->jobLabel);
+    if (const Job* job = jobForPay(g.dailyPay))
+        r.damage.jobSelectable = QString::fromUtf8(job->label);
     r.damage.lblRab = QStringLiteral("Безаботныц - пособие 1 р./день");
     g.dailyPay = 1;
     r.notices.push_back(result(QStringLiteral(

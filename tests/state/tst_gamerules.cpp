@@ -1,12 +1,12 @@
 // The rules of a game day, a new game, experience and status, and the job line.
 #include "hardware/Parts.h"
 #include "software/Programs.h"
-#include "state/Career.h"
+#include "career/Jobs.h"
+#include "career/Skills.h"
 #include "state/DailyTick.h"
 #include "state/GameState.h"
 #include "state/NewGame.h"
 #include "state/NumberFormat.h"
-#include "state/Skills.h"
 
 #include <QtTest>
 

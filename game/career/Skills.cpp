@@ -1,9 +1,32 @@
-#include "Career.h"
-
 #include "Skills.h"
 
 #include <algorithm>
 #include <limits>
+
+using G = GameState;
+using enum SkillGroup;
+
+const std::array<Skill, 19> skills{{
+    {&G::knowsWin98, &G::scoredWin98, 1, Systems},
+    {&G::knowsWinXp, &G::scoredWinXp, 2, Systems},
+    {&G::knowsUnix, &G::scoredUnix, 2, Systems},
+    {&G::knowsVc, &G::scoredVc, 10, Programming},
+    {&G::knowsVfp, &G::scoredVfp, 8, Programming},
+    {&G::knowsVb, &G::scoredVb, 9, Programming},
+    {&G::knowsPds, &G::scoredPds, 9, Programming},
+    {&G::knowsDelphi, &G::scoredDelphi, 2, Programming},
+    {&G::knowsHtml, &G::scoredHtml, 2, Web},
+    {&G::knowsPhp, &G::scoredPhp, 2, Web},
+    {&G::knowsPerl, &G::scoredPerl, 2, Web},
+    {&G::knowsSql, &G::scoredSql, 2, Web},
+    {&G::knowsApache, &G::scoredApache, 2, Web},
+    {&G::knowsCorelDraw, &G::scoredCorelDraw, 2, Design},
+    {&G::knowsPhotoshop, &G::scoredPhotoshop, 2, Design},
+    {&G::knowsDreamweaver, &G::scoredDreamweaver, 2, Design},
+    {&G::knowsFlash, &G::scoredFlash, 2, Design},
+    {&G::knowsStudio3d, &G::scoredStudio3d, 2, Design},
+    {&G::knowsOffice, &G::scoredOffice, 2, Design},
+}};
 
 namespace {
 bool holdsGroup(const GameState& g, SkillGroup group)
@@ -39,40 +62,14 @@ StatusLabels recomputeExperience(GameState& g)
         }
     }
 
-    const bool systems = holdsGroup(g, SkillGroup::Systems);
-    const bool web = holdsGroup(g, SkillGroup::Web);
-    const bool design = holdsGroup(g, SkillGroup::Design);
-    const bool programming = holdsGroup(g, SkillGroup::Programming);
+    const bool systems = holdsGroup(g, Systems);
+    const bool web = holdsGroup(g, Web);
+    const bool design = holdsGroup(g, Design);
+    const bool programming = holdsGroup(g, Programming);
     for (const StatusTest& t : statusTests) {
         if ((!t.systems || systems) && (!t.web || web) && (!t.design || design)
             && (!t.programming || programming))
             g.statusTitle = QString::fromUtf8(t.title);
     }
     return {g.statusTitle, QString::number(g.experience)};
-}
-
-const std::array<JobLine, 9> jobLines{{
-    {3, "Верстальщик, 3 р./день", "lblVerst"},
-    {5, "Детский учитель по Delphi, 5 р./день", "lblProg1"},
-    {10, "Веб-дизайнер, 10 р./день", "lblWebD"},
-    {12, "Дизайнер, 12 р./день", "lblDiz"},
-    {18, "Веб -программист, 18 р./день", "lblWebProg"},
-    {20, "Программист, 20 р./день", "lblProg2"},
-    {25, "Программист, 25 р./день", "lblProg3"},
-    {30, "Веб -мастер, 30 р./день", "lblWebM"},
-    {37, "Программист, 37 р./день", "lblProg4"},
-}};
-
-const JobLine* jobForPay(int16_t dailyPay)
-{
-    const auto it = std::find_if(jobLines.begin(), jobLines.end(),
-                                 [&](const JobLine& j) { return j.dailyPay == dailyPay; });
-    return it == jobLines.end() ? nullptr : &*it;
-}
-
-std::optional<QString> jobLineForPay(int16_t dailyPay)
-{
-    if (const JobLine* job = jobForPay(dailyPay))
-        return QString::fromUtf8(job->text);
-    return std::nullopt;
 }
