@@ -83,10 +83,14 @@ bool CatalogueLabels::eventFilter(QObject* watched, QEvent* event)
     const CatalogueTable& table = m_tables[place.table];
 
     if (type == QEvent::MouseMove) {
+        // A disabled label is not pointed at: the move goes on to the panel beneath.
+        if (!label->isEnabled())
+            return false;
         setBackColour(label, DesignColours::Hover);
         if (table.hover)
             table.hover(place.row);
-        return false;
+        // The label keeps the move; passed on to its panel it would reset the hover at once.
+        return true;
     }
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() != Qt::LeftButton || !label->rect().contains(mouse->position().toPoint()))

@@ -29,6 +29,16 @@ struct PaletteColour {
 };
 void setPaletteColours(QWidget* widget, std::initializer_list<PaletteColour> colours);
 
+// How well text of one colour reads on another: the contrast ratio of their relative
+// luminances (1 to 21; 4.5 reads comfortably).
+double contrastRatio(const QColor& a, const QColor& b);
+// The text colour to use on a background: the preferred one where it reads at 4.5:1 or
+// better, else black or white, whichever reads better.
+uint32_t readableTextColour(uint32_t background, uint32_t preferred);
+// A drop-down or list box and its popup list: background and readable text, with the selected
+// entry in the inverse colours.
+void setListBoxColours(QWidget* list, uint32_t background, uint32_t preferredText);
+
 // The design-time colours: the default scheme, and the screens' own dark body.
 namespace DesignColours {
 inline constexpr uint32_t PanelStart = DefaultColours::GradientStart; // dark red

@@ -1,6 +1,10 @@
 #include "Dialogs.h"
 
+#include <QCoreApplication>
 #include <QInputDialog>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QMessageBox>
 
 namespace {
@@ -20,11 +24,12 @@ QMessageBox::Icon boxIcon(Dialogs::Icon icon)
 }
 } // namespace
 
-QString QtDialogs::askText(QWidget* parent, const QString& prompt, const QString& caption)
+QString QtDialogs::askText(QWidget* parent, const QString& prompt, const QString& caption,
+                           const QString& defaultText)
 {
     bool ok = false;
     const QString text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal,
-                                               QString(), &ok);
+                                               defaultText, &ok);
     return ok ? text : QString();
 }
 
@@ -39,4 +44,15 @@ void QtDialogs::tell(QWidget* parent, const QString& text, const QString& captio
 {
     QMessageBox box(boxIcon(icon), caption, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+bool installRussianTranslation(QCoreApplication& app)
+{
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return app.installTranslator(translator);
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QCoreApplication;
 class QWidget;
 
 // The program's title: the caption of its message boxes and of its main window.
@@ -15,8 +16,9 @@ public:
 
     virtual ~Dialogs() = default;
 
-    // An input box with no default text; Cancel gives the empty text.
-    virtual QString askText(QWidget* parent, const QString& prompt, const QString& caption) = 0;
+    // An input box showing defaultText; Cancel gives the empty text.
+    virtual QString askText(QWidget* parent, const QString& prompt, const QString& caption,
+                            const QString& defaultText = QString()) = 0;
     // A Yes/No message box; true for Yes.
     virtual bool askYesNo(QWidget* parent, const QString& text, const QString& caption,
                           Icon icon) = 0;
@@ -28,8 +30,13 @@ public:
 // The toolkit's own modal input box and message boxes.
 class QtDialogs final : public Dialogs {
 public:
-    QString askText(QWidget* parent, const QString& prompt, const QString& caption) override;
+    QString askText(QWidget* parent, const QString& prompt, const QString& caption,
+                    const QString& defaultText = QString()) override;
     bool askYesNo(QWidget* parent, const QString& text, const QString& caption,
                   Icon icon) override;
     void tell(QWidget* parent, const QString& text, const QString& caption, Icon icon) override;
 };
+
+// The toolkit's own texts (the message boxes' "Да", "Нет", "Отмена") in Russian, from Qt's
+// translations. Returns false when they are not installed; the boxes then speak English.
+bool installRussianTranslation(QCoreApplication& app);

@@ -39,6 +39,19 @@ void createCaptionedValues(QWidget* page, const char* panel,
     }
 }
 
+// The speed slider's positions 0, 1 and 2.
+struct SpeedCaption {
+    const char* name;
+    QRect place;
+    const char* text;
+    const char* toolTip;
+};
+const SpeedCaption speedCaptions[] = {
+    {"lblSpeedSlow", {6, 64, 50, 18}, "5 с", "День за 5 секунд"},
+    {"lblSpeedNormal", {67, 64, 50, 18}, "1 с", "День за секунду"},
+    {"lblSpeedPause", {128, 64, 50, 18}, "пауза", "Игра стоит"},
+};
+
 constexpr int SoftwarePanelWidth = 360, SoftwarePanelHeight = 260;
 
 void addSoftwarePanel(QWidget* page)
@@ -58,8 +71,8 @@ void addSoftwarePanel(QWidget* page)
                     QStringLiteral("Среда разработки приложений:"), QStringLiteral("Антивирус:"),
                     QStringLiteral("Другое:")});
     list->setCurrentIndex(-1);
-    setBackColour(list, DesignColours::PanelEnd);
-    setForeColour(list, DesignColours::LabelText);
+    list->setPlaceholderText(QStringLiteral("Выберите раздел"));
+    setListBoxColours(list, DesignColours::PanelEnd, DesignColours::LabelText);
 
     QLabel* installed = createLabel(page, {"lblProgrObesp", "Tavorel26",
                                            {12, 68, SoftwarePanelWidth - 24, 180}, ".",
@@ -103,6 +116,8 @@ void buildHomePage(QWidget* page)
     createLabels(page, {
         {"lblPercent", "Tavorel9", {128, 38, 44, 26}, "", LabelKind::Centred},
 
+        {"lblDayCaption", "Tavorel11", {12, 40, 80, 20}, "День", LabelKind::Centred},
+        {"lblStazhCaption", "Tavorel11", {100, 40, 80, 20}, "Стаж", LabelKind::Centred},
         {"Label1", "Tavorel11", {12, 62, 80, 64}, "", LabelKind::Large},
         {"lblStazh", "Tavorel11", {100, 62, 80, 64}, "", LabelKind::Large},
 
@@ -121,13 +136,21 @@ void buildHomePage(QWidget* page)
 
     auto* speed = new QSlider(Qt::Horizontal, controlNamed(page, "Tavorel10"));
     speed->setObjectName(QStringLiteral("Slider1"));
-    speed->setGeometry(16, 36, 152, 44);
+    speed->setGeometry(16, 30, 152, 34);
     speed->setRange(0, 2);
     speed->setPageStep(1);
     speed->setTickPosition(QSlider::TicksBelow);
     speed->setTickInterval(1);
     setPaletteColours(speed, {{QPalette::Highlight, QColor(255, 200, 0)},
                               {QPalette::Button, QColor(255, 220, 120)}});
+
+    // What the slider's three positions mean, under its ticks.
+    for (const SpeedCaption& c : speedCaptions) {
+        QLabel* caption = createLabel(page, {c.name, "Tavorel10", c.place, c.text, LabelKind::Centred});
+        caption->setAutoFillBackground(false);
+        caption->setToolTip(QString::fromUtf8(c.toolTip));
+    }
+    speed->setToolTip(QStringLiteral("Скорость игры: день за 5 с, день за 1 с или пауза"));
 
     addSoftwarePanel(page);
 }

@@ -9,6 +9,9 @@
 #include "flow/NavigationRules.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QLabel>
 #include <QProgressBar>
 #include <QSignalSpy>
@@ -411,6 +414,44 @@ private slots:
         QCOMPARE(backColour(s->control("lblLegenda")) == choice, resets);
         QCOMPARE(s->control<QLabel>("lblSisTreb")->text().isEmpty(), resets);
         QCOMPARE(caption(s->control("lblShowTsena")).isEmpty(), resets);
+    }
+
+    void messageBoxesSpeakRussian()
+    {
+        QVERIFY(installRussianTranslation(*QCoreApplication::instance()));
+        QMessageBox box(QMessageBox::Question, ProgramTitle, QStringLiteral("?"),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        const auto text = [&box](QMessageBox::StandardButton b) {
+            return box.button(b)->text().remove(QLatin1Char('&'));
+        };
+        QCOMPARE(text(QMessageBox::Yes), QStringLiteral("Да"));
+        QCOMPARE(text(QMessageBox::No), QStringLiteral("Нет"));
+        QCOMPARE(text(QMessageBox::Cancel), QStringLiteral("Отмена"));
+    }
+
+    void listBoxTextReadsOnItsBackground_data()
+    {
+        QTest::addColumn<uint>("background");
+        QTest::addColumn<uint>("preferred");
+        QTest::newRow("default scheme: yellow on red") << 0x0000FFu << 0x00FFFFu;
+        QTest::newRow("yellow on dark red stays yellow") << 0x000080u << 0x00FFFFu;
+        QTest::newRow("white on a pale background") << 0xE0F0FFu << 0xFFFFFFu;
+        QTest::newRow("black on black") << 0x000000u << 0x000000u;
+        QTest::newRow("mid grey") << 0x808080u << 0x909090u;
+    }
+    void listBoxTextReadsOnItsBackground()
+    {
+        QFETCH(uint, background);
+        QFETCH(uint, preferred);
+        FlowHarness h;
+        MainScreen* s = h.newGame();
+        auto* list = s->control<QComboBox>("cmbProgrObesp");
+        setListBoxColours(list, background, preferred);
+        const QPalette p = list->palette();
+        QVERIFY(contrastRatio(p.color(QPalette::Base), p.color(QPalette::Text)) >= 4.5);
+        QVERIFY(contrastRatio(p.color(QPalette::Button), p.color(QPalette::ButtonText)) >= 4.5);
+        if (contrastRatio(toQColor(background), toQColor(preferred)) >= 4.5)
+            QCOMPARE(toBgr(p.color(QPalette::Text)), uint32_t(preferred));
     }
 
     void legendLabelTurnsRedUnderTheMouse()

@@ -31,15 +31,17 @@ public:
         QString text;
         QString caption;
         Icon icon;
+        QString defaultText = {}; // what an input box showed
     };
     QList<QString> names;     // answers of the input box, in order
     QList<bool> yesNo;        // answers of the Yes/No boxes, in order
     QList<Asked> asked;
     bool ranOut = false;      // the screen asked more than the script answers
 
-    QString askText(QWidget*, const QString& prompt, const QString& caption) override
+    QString askText(QWidget*, const QString& prompt, const QString& caption,
+                    const QString& defaultText = QString()) override
     {
-        asked.append({QStringLiteral("text"), prompt, caption, Icon::None});
+        asked.append({QStringLiteral("text"), prompt, caption, Icon::None, defaultText});
         if (names.isEmpty()) {
             ranOut = true;
             return QString();

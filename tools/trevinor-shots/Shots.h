@@ -23,7 +23,7 @@
 class ScriptedPlayer final : public Dialogs {
 public:
     QStringList names;
-    QString askText(QWidget*, const QString&, const QString&) override
+    QString askText(QWidget*, const QString&, const QString&, const QString&) override
     {
         return names.isEmpty() ? QStringLiteral("Вася Пупкин") : names.takeFirst();
     }
