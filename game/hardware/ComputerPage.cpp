@@ -1,43 +1,177 @@
-// Page 3: the nine hardware category panels.
+// Page 3: the nine category panels with their part labels, and the price line lblShowTsena.
+// Everything is built from the parts and categories tables; a click buys, the pointer shows
+// the price, "Да" shows the disk bar, the capacity and the summary.
 #include "ComputerPage.h"
 
 #include "flow/CatalogueLabels.h"
+#include "flow/Colours.h"
 #include "flow/Controls.h"
+#include "flow/GameContext.h"
 #include "flow/MainScreen.h"
 #include "flow/MainScreenPages.h"
+#include "settings/ColourScheme.h"
+#include "state/GameState.h"
+
+#include <QLabel>
+#include <QProgressBar>
+
+#include <algorithm>
 
 namespace {
-constexpr int ColumnWidth = 254;
-constexpr int column(int n) { return 8 + n * (ColumnWidth + 8); }
-constexpr int Row1 = 8, Row2 = 208, Row3 = 342;
+// The panels stand in three columns, three categories to a row in summary order; each row is
+// as tall as its longest list.
+constexpr int Columns = 3, ColumnWidth = 254, Gap = 8;
 
-void buildComputerPage(QWidget& page)
+constexpr int rowTop(int row)
 {
-    createTavorels(&page, {
-        {"Tavorel17", nullptr, {column(0), Row1, ColumnWidth, cataloguePanelHeight(5)}, panelProperties(QStringLiteral("Платы ЦП"))},
-        {"Tavorel18", nullptr, {column(1), Row1, ColumnWidth, cataloguePanelHeight(7)}, panelProperties(QStringLiteral("Винчестеры"))},
-        {"Tavorel19", nullptr, {column(2), Row1, ColumnWidth, cataloguePanelHeight(7)}, panelProperties(QStringLiteral("Процессоры"))},
-        {"Tavorel20", nullptr, {column(0), Row2, ColumnWidth, cataloguePanelHeight(3)}, panelProperties(QStringLiteral("Звуковые платы"))},
-        {"Tavorel21", nullptr, {column(1), Row2, ColumnWidth, cataloguePanelHeight(3)}, panelProperties(QStringLiteral("Память (ОЗУ)"))},
-        {"Tavorel22", nullptr, {column(2), Row2, ColumnWidth, cataloguePanelHeight(4)}, panelProperties(QStringLiteral("Платы SVGA"))},
-        {"Tavorel23", nullptr, {column(0), Row3, ColumnWidth, cataloguePanelHeight(3)}, panelProperties(QStringLiteral("Мониторы"))},
-        {"Tavorel24", nullptr, {column(1), Row3, ColumnWidth, cataloguePanelHeight(3)}, panelProperties(QStringLiteral("CD-ROM"))},
-        {"Tavorel25", nullptr, {column(2), Row3, ColumnWidth, cataloguePanelHeight(3)}, panelProperties(QStringLiteral("Модемы"))},
-    });
+    int top = Gap;
+    for (int r = 0; r < row; ++r) {
+        size_t longest = 0;
+        for (int c = 0; c < Columns; ++c)
+            longest = std::max(longest, partCount(Category(r * Columns + c)));
+        top += cataloguePanelHeight(int(longest)) + Gap;
+    }
+    return top;
 }
 
-// The page's catalogue: moving over its panels runs the main screen's hover reset.
+constexpr QRect panelPlace(Category c)
+{
+    const int i = int(c);
+    return {Gap + (i % Columns) * (ColumnWidth + Gap), rowTop(i / Columns), ColumnWidth,
+            cataloguePanelHeight(int(partCount(c)))};
+}
+static_assert(rowTop(3) <= ConfirmButtonPlace.top() - 8, "the panels end above the price line");
+
+// The price line: a Tavorel used as a text display, beside "Да".
+constexpr QRect PriceLinePlace{Gap, ConfirmButtonPlace.top(), ConfirmButtonPlace.left() - 2 * Gap,
+                               ConfirmButtonPlace.height()};
+
+vuzedovi::PropertyBag priceLineProperties()
+{
+    vuzedovi::PropertyBag bag = buttonProperties(QString());
+    bag.write(QStringLiteral("textalign"), int(vuzedovi::constAlign::LeftMiddle));
+    bag.write(QStringLiteral("style"), int(vuzedovi::constStyle::PanelDown));
+    return bag;
+}
+
+void buildComputerPage(GameContext& context, QWidget& page)
+{
+    const ControlColours label = plainListColours(context.game);
+    for (const CategoryInfo& c : categories) {
+        createTavorel(&page, {c.panel, nullptr, panelPlace(c.category),
+                              panelProperties(captionOf(c))});
+        int row = 0;
+        for (const Part& p : partsOf(c.category)) {
+            QLabel* l = createLabel(&page, {p.label, c.panel, catalogueRow(row++, ColumnWidth),
+                                            p.caption, LabelKind::Value});
+            setBackColour(l, *label.background);
+            setForeColour(l, *label.text);
+            l->setCursor(Qt::PointingHandCursor);
+        }
+    }
+    createTavorel(&page, {"lblShowTsena", nullptr, PriceLinePlace, priceLineProperties()});
+}
+
+QWidget* partLabel(MainScreen& screen, const Part& p)
+{
+    return screen.control(p.label);
+}
+
+// A part's label: enabled while the part can be bought, disabled while it is owned, with its
+// normal background (no highlight) and, disabled, its caption dimmed towards the background.
+void showOwned(QWidget* label, bool owned, const GameState& g)
+{
+    if (!label)
+        return;
+    label->setEnabled(!owned);
+    const ControlColours colours = plainListColours(g);
+    setBackColour(label, *colours.background);
+    const QColor text = toQColor(*colours.text), back = toQColor(*colours.background);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Disabled, QPalette::WindowText,
+                     QColor((text.red() + back.red()) / 2, (text.green() + back.green()) / 2,
+                            (text.blue() + back.blue()) / 2));
+    label->setPalette(palette);
+}
+
 void addCatalogue(MainScreen& screen)
 {
+    GameState& g = screen.context().game;
     CatalogueTable table;
-    table.panels = {QStringLiteral("Tavorel17"), QStringLiteral("Tavorel18"), QStringLiteral("Tavorel19"), QStringLiteral("Tavorel20"), QStringLiteral("Tavorel21"), QStringLiteral("Tavorel22"), QStringLiteral("Tavorel23"), QStringLiteral("Tavorel24"), QStringLiteral("Tavorel25")};
+    for (const Part& p : parts)
+        table.labels.push_back(QString::fromLatin1(p.label));
+    for (const CategoryInfo& c : categories)
+        table.panels.push_back(QString::fromLatin1(c.panel));
     table.descriptions = {QStringLiteral("lblShowTsena")};
+
+    table.hover = [&screen, &g](int row) {
+        const Part& p = parts[size_t(row)];
+        // An owned part's label is disabled: no price, no purchase.
+        if (isSet(g.*p.owned))
+            return false;
+        setCaption(screen.control("lblShowTsena"), partPriceText(g, p));
+        return true;
+    };
+    table.click = [&screen, &g](int row) {
+        const Purchase purchase = buyPart(g, parts[size_t(row)]);
+        if (!purchase.bought)
+            return;
+        showOwned(partLabel(screen, *purchase.disable), true, g);
+        for (const Part* old : purchase.enable)
+            showOwned(partLabel(screen, *old), false, g);
+    };
     screen.addCatalogue(std::move(table));
+}
+
+// "Да": back on the home page with the clock running, the disk bar, the summary and the
+// capacity follow the computer.
+void confirm(MainScreen& screen)
+{
+    const ComputerConfirmed shown = confirmComputer(screen.context().game);
+    showDiskBar(screen, shown.prgVint);
+    showComputerSummary(screen, shown.summary, false);
+    setCaption(screen.control("lblObiomVint"), shown.lblObiomVint);
 }
 } // namespace
 
+void showDiskBar(MainScreen& screen, const DiskBar& bar)
+{
+    auto* prgVint = screen.control<QProgressBar>("prgVint");
+    if (!prgVint)
+        return;
+    if (bar.maximum)
+        prgVint->setRange(0, *bar.maximum);
+    prgVint->setValue(std::clamp(bar.value, 0, prgVint->maximum()));
+}
+
+void showComputerSummary(MainScreen& screen, const ComputerSummary& summary, bool clearAbsent)
+{
+    for (const CategoryInfo& c : categories) {
+        const std::optional<QString>& caption = summary[size_t(c.category)];
+        if (caption || clearAbsent) {
+            if (QWidget* label = screen.control(c.summaryLabel))
+                setCaption(label, caption.value_or(QString()));
+        }
+    }
+}
+
+void refreshComputer(MainScreen& screen)
+{
+    GameState& g = screen.context().game;
+    capacityFromOwnedDisk(g);
+    for (const Part& p : parts)
+        showOwned(partLabel(screen, p), isSet(g.*p.owned), g);
+    showDiskBar(screen, diskBar(g));
+    setCaption(screen.control("lblObiomVint"), QString::number(g.hddCapacityGb));
+    showComputerSummary(screen, computerSummary(g), true);
+}
+
 void installComputerPage(GameContext& context)
 {
+    context.hooks.pages[ComputerPage].build = [&context](QWidget& page) {
+        buildComputerPage(context, page);
+    };
+    context.hooks.pages[ComputerPage].confirmAfterResume = confirm;
     context.hooks.fillMainScreen.push_back(addCatalogue);
-    context.hooks.pages[ComputerPage].build = buildComputerPage;
+    context.hooks.refresh.push_back(refreshComputer);
 }

@@ -1,35 +1,203 @@
-// Page 4: the four software section panels and the system requirements panel.
+// Page 4: the four section panels with the program labels and their installed indicators, the
+// requirements panel Tavorel15 with the verdict, the disk picture and the disk bar. Everything
+// is built from the programs and sections tables; the pointer shows a program's requirements,
+// a click chooses it and opens the installation dialog.
 #include "SoftwarePage.h"
 
+#include "InstallDialog.h"
+#include "SoftwarePictures.h"
+
 #include "flow/CatalogueLabels.h"
+#include "flow/Colours.h"
 #include "flow/Controls.h"
+#include "flow/GameContext.h"
 #include "flow/MainScreen.h"
 #include "flow/MainScreenPages.h"
+#include "hardware/ComputerPage.h"
+#include "settings/ColourScheme.h"
+#include "state/GameState.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
 
 namespace {
-void buildSoftwarePage(QWidget& page)
+constexpr int Gap = 8;
+constexpr int NarrowWidth = 222, WideWidth = 330;
+constexpr int LowerTop = Gap + cataloguePanelHeight(programCount(Section::OperatingSystem)) + Gap;
+
+// Where each section's panel stands, in section order: systems and antivirus on the left,
+// development environments and other applications (the long names) on the right.
+constexpr QRect sectionPlaces[] = {
+    {Gap, Gap, NarrowWidth, cataloguePanelHeight(programCount(Section::OperatingSystem))},
+    {2 * Gap + NarrowWidth, Gap, WideWidth,
+     cataloguePanelHeight(programCount(Section::DevelopmentEnvironment))},
+    {Gap, LowerTop, NarrowWidth, cataloguePanelHeight(programCount(Section::Antivirus))},
+    {2 * Gap + NarrowWidth, LowerTop, WideWidth, cataloguePanelHeight(programCount(Section::Other))},
+};
+constexpr int RequirementsLeft = 3 * Gap + NarrowWidth + WideWidth;
+constexpr QRect RequirementsPlace{RequirementsLeft, Gap, PageWidth - RequirementsLeft - Gap, 326};
+static_assert(LowerTop + cataloguePanelHeight(programCount(Section::Other)) <= LegendPlace.top());
+
+constexpr int IndicatorSize = 14;
+
+void buildSections(const GameState& g, QWidget& page)
 {
-    createTavorels(&page, {
-        {"Tavorel5", nullptr, {8, 8, 262, cataloguePanelHeight(5)}, panelProperties(QStringLiteral("Операционная система"))},
-        {"Tavorel13", nullptr, {8, 164, 262, cataloguePanelHeight(3)}, panelProperties(QStringLiteral("Антивирус"))},
-        {"Tavorel12", nullptr, {278, 8, 290, cataloguePanelHeight(5)}, panelProperties(QStringLiteral("Среда разработки приложений"))},
-        {"Tavorel14", nullptr, {278, 164, 290, cataloguePanelHeight(6)}, panelProperties(QStringLiteral("Другое"))},
-        {"Tavorel15", nullptr, {576, 8, 216, 326}, panelProperties(QStringLiteral("Системные требования"))},
-    });
+    const ControlColours label = plainListColours(g);
+    for (const SectionInfo& s : sections) {
+        const QRect place = sectionPlaces[size_t(s.section)];
+        createTavorel(&page, {s.panel, nullptr, place,
+                              panelProperties(QString::fromUtf8(s.caption))});
+        QWidget* panel = controlNamed(&page, s.panel);
+        for (const Program* p : programsInPanel(s.section)) {
+            QRect row = catalogueRow(p->panelRow, place.width());
+            row.setRight(row.right() - IndicatorSize - 6);
+            QLabel* l = createLabel(&page, {p->label, s.panel, row, p->caption, LabelKind::Value});
+            setBackColour(l, *label.background);
+            setForeColour(l, *label.text);
+            l->setCursor(Qt::PointingHandCursor);
+
+            auto* indicator = new IndicatorShape(panel);
+            indicator->setObjectName(QString::fromLatin1(p->indicator));
+            indicator->setGeometry(row.right() + 5, row.top() + (row.height() - IndicatorSize) / 2,
+                                   IndicatorSize, IndicatorSize);
+            indicator->setToolTip(QStringLiteral("Установлено"));
+            indicator->hide();
+        }
+    }
 }
 
-// The page's catalogue: moving over its panels runs the main screen's hover reset.
+void buildRequirements(QWidget& page)
+{
+    createTavorel(&page, {"Tavorel15", nullptr, RequirementsPlace,
+                          panelProperties(QStringLiteral("Системные требования"))});
+    const int width = RequirementsPlace.width() - 16;
+    createLabels(&page, {
+        {"lblSisTreb", "Tavorel15", {8, 30, width, 134}, "", LabelKind::Value},
+        {"lblTool", "Tavorel15", {8, 168, width, 38}, "", LabelKind::Centred},
+        {"lblVintCaption", "Tavorel15", {8, 262, width, 18}, "Свободное дисковое пространство",
+         LabelKind::Caption},
+        {"lblObiomVint", "Tavorel15", {width - 40, 286, 26, 22}, "", LabelKind::Centred},
+        {"lblGb", "Tavorel15", {width - 14, 286, 22, 22}, "Гб", LabelKind::Value},
+    });
+    auto* requirements = controlNamed(&page, "lblSisTreb");
+    static_cast<QLabel*>(requirements)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    static_cast<QLabel*>(requirements)->setWordWrap(true);
+    static_cast<QLabel*>(controlNamed(&page, "lblTool"))->setWordWrap(true);
+    auto* diskCaption = static_cast<QLabel*>(controlNamed(&page, "lblVintCaption"));
+    diskCaption->setAlignment(Qt::AlignCenter);
+    QFont small = diskCaption->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    diskCaption->setFont(small);
+
+    QWidget* panel = controlNamed(&page, "Tavorel15");
+    auto* pictures = new ImageList({diskPicture(PicturePossible), diskPicture(PictureResting),
+                                    diskPicture(PictureImpossible)},
+                                   &page);
+    pictures->setObjectName(QStringLiteral("imlDiski"));
+    auto* picture = new QLabel(panel);
+    picture->setObjectName(QStringLiteral("imgDiski"));
+    picture->setGeometry((RequirementsPlace.width() - 48) / 2, 210, 48, 48);
+    picture->setPixmap(pictures->picture(PictureResting));
+
+    auto* bar = new QProgressBar(panel);
+    bar->setObjectName(QStringLiteral("prgVint"));
+    bar->setGeometry(8, 286, width - 52, 22);
+    bar->setRange(0, 100);
+    bar->setValue(0);
+    bar->setTextVisible(false);
+    setPaletteColours(bar, {{QPalette::Highlight, BarColours::Used},
+                            {QPalette::Base, BarColours::Free}});
+}
+
+void showPicture(MainScreen& screen, int number)
+{
+    auto* pictures = screen.findChild<ImageList*>(QStringLiteral("imlDiski"));
+    if (auto* picture = screen.control<QLabel>("imgDiski"); picture && pictures)
+        picture->setPixmap(pictures->picture(number));
+}
+
+void chooseAndOpen(MainScreen& screen, const Program& p)
+{
+    GameContext& context = screen.context();
+    const InstallDialogOpening opening = chooseProgram(context.game, p);
+    InstallDialog dialog(context, opening,
+                         [&screen](const InstallResult& r) { showInstallResult(screen, r); },
+                         &screen);
+    dialog.exec();
+}
+
 void addCatalogue(MainScreen& screen)
 {
+    GameState& g = screen.context().game;
     CatalogueTable table;
-    table.panels = {QStringLiteral("Tavorel5"), QStringLiteral("Tavorel12"), QStringLiteral("Tavorel13"), QStringLiteral("Tavorel14"), QStringLiteral("Tavorel15")};
+    for (const Program& p : programs)
+        table.labels.push_back(QString::fromLatin1(p.label));
+    for (const SectionInfo& s : sections)
+        table.panels.push_back(QString::fromLatin1(s.panel));
+    table.panels.push_back(QStringLiteral("Tavorel15"));
     table.descriptions = {QStringLiteral("lblTool"), QStringLiteral("lblSisTreb")};
+
+    table.hover = [&screen, &g](int row) {
+        const ProgramHover view = hoverProgram(g, programs[size_t(row)]);
+        showLines(screen.control<QLabel>("lblSisTreb"), view.lblSisTreb);
+        setCaption(screen.control("lblTool"), view.lblTool);
+        showPicture(screen, view.imgDiski);
+        // A program that cannot be installed is still chosen: the dialog can remove it.
+        return true;
+    };
+    table.click = [&screen](int row) { chooseAndOpen(screen, programs[size_t(row)]); };
+    table.reset = [&screen] { showPicture(screen, PictureResting); };
     screen.addCatalogue(std::move(table));
+
+    // The home page's list of installed software, section by section.
+    if (auto* list = screen.control<QComboBox>("cmbProgrObesp")) {
+        QObject::connect(list, &QComboBox::textActivated, &screen,
+                         [&screen, &g](const QString& entry) {
+                             if (const std::optional<Section> s = sectionForEntry(entry))
+                                 showLines(screen.control<QLabel>("lblProgrObesp"),
+                                           installedList(g, *s));
+                         });
+    }
 }
 } // namespace
 
+void showLines(QLabel* label, const QString& text)
+{
+    if (label)
+        label->setText(QString(text).replace(QChar(13), QLatin1Char('\n')));
+}
+
+void showInstallResult(MainScreen& screen, const InstallResult& result)
+{
+    if (result.indicator) {
+        if (QWidget* shape = screen.control(result.indicator->name))
+            shape->setVisible(result.indicator->visible);
+    }
+    if (result.prgVint)
+        showDiskBar(screen, *result.prgVint);
+}
+
+void refreshSoftware(MainScreen& screen)
+{
+    const GameState& g = screen.context().game;
+    for (const Program& p : programs) {
+        if (QWidget* shape = screen.control(p.indicator))
+            shape->setVisible(isSet(g.*p.installed));
+    }
+    // The installed list shows the game it was picked in: a new or loaded game starts it over.
+    if (auto* list = screen.control<QComboBox>("cmbProgrObesp"))
+        list->setCurrentIndex(-1);
+    if (auto* installed = screen.control<QLabel>("lblProgrObesp"))
+        installed->setText(QStringLiteral("."));
+}
+
 void installSoftwarePage(GameContext& context)
 {
+    context.hooks.pages[SoftwarePage].build = [&context](QWidget& page) {
+        buildSections(context.game, page);
+        buildRequirements(page);
+    };
     context.hooks.fillMainScreen.push_back(addCatalogue);
-    context.hooks.pages[SoftwarePage].build = buildSoftwarePage;
+    context.hooks.refresh.push_back(refreshSoftware);
 }
