@@ -2,7 +2,9 @@
 
 #include "career/JobsPage.h"
 #include "career/TrainingPage.h"
+#include "development/DevelopmentScreen.h"
 #include "hardware/ComputerPage.h"
+#include "rest/RestScreen.h"
 #include "software/SoftwarePage.h"
 
 namespace {
@@ -14,6 +16,8 @@ constexpr Install subsystems[] = {
     installJobsPage,
     installComputerPage,
     installSoftwarePage,
+    installDevelopment,
+    installRest,
 };
 } // namespace
 

@@ -137,19 +137,23 @@ ListStates chooseWebTechnology()
     return {false, true, std::nullopt};
 }
 
-DevelopmentView developmentView(const GameState& g, int selectedEnvironment)
+DevelopmentView developmentView(const GameState& g, int selectedEnvironment,
+                                int selectedWebTechnology)
 {
     DevelopmentView view;
     for (size_t i = 0; i < environments.size(); ++i)
         view.optDS[i] = isSet(g.*environments[i].skill);
     for (size_t i = 0; i < webTechnologies.size(); ++i)
         view.optWeb[i] = isSet(g.*webTechnologies[i].skill);
-    // An option whose skill a loaded game does not have cannot stay chosen.
     view.keepEnvironment = inRange(selectedEnvironment, environments.size())
         && view.optDS[size_t(selectedEnvironment)];
     if (view.keepEnvironment)
         view.lstTipProj = !isSet(g.developing);
     else if (selectedEnvironment >= 0)
         view.lstTipProj = false;
+    view.keepWebTechnology = inRange(selectedWebTechnology, webTechnologies.size())
+        && view.optWeb[size_t(selectedWebTechnology)];
+    if (selectedWebTechnology >= 0 && !view.keepWebTechnology)
+        view.lstWeb = false;
     return view;
 }

@@ -71,12 +71,16 @@ ListStates chooseEnvironment(int environment);
 ListStates chooseWebTechnology();
 
 // The screen as it is opened: each option enabled by its skill; with an environment still
-// selected (and still known), the desktop list enabled unless a project is under way. Before
-// any option is chosen both lists are disabled.
+// selected (and still known), the desktop list enabled unless a project is under way. An
+// option whose skill the game does not know (a loaded game) cannot stay chosen, and its list
+// is disabled with it. Before any option is chosen both lists are disabled.
 struct DevelopmentView {
     std::array<bool, EnvironmentCount> optDS{};
     std::array<bool, 3> optWeb{};
-    bool keepEnvironment = false;   // false: the selection is cleared
+    bool keepEnvironment = false;   // false: the environment is no longer chosen
+    bool keepWebTechnology = false; // false: the web technology is no longer chosen
     std::optional<bool> lstTipProj; // nothing: as it is
+    std::optional<bool> lstWeb;     // nothing: as it is
 };
-DevelopmentView developmentView(const GameState& g, int selectedEnvironment);
+DevelopmentView developmentView(const GameState& g, int selectedEnvironment,
+                                int selectedWebTechnology);

@@ -330,20 +330,22 @@ void DevelopmentTest::openedScreenFollowsTheSkills_data()
     QTest::addColumn<FlagList>("known");
     QTest::addColumn<bool>("developing");
     QTest::addColumn<int>("selected");
+    QTest::addColumn<int>("selectedWeb");
     QTest::addColumn<QString>("options"); // optDS then optWeb, 1 = enabled
-    QTest::addColumn<bool>("kept");
+    QTest::addColumn<QString>("kept");    // environment, web technology
     QTest::addColumn<int>("projectList"); // -1: as it is
-    QTest::newRow("nothing known") << FlagList{} << false << -1 << "00000000" << false << -1;
+    QTest::addColumn<int>("webList");     // -1: as it is
+    QTest::newRow("nothing known") << FlagList{} << false << -1 << -1 << "00000000" << "00" << -1 << -1;
     QTest::newRow("Fox Pro and Perl, Fox Pro chosen")
-        << FlagList{&G::knowsVfp, &G::knowsPerl} << false << int(FoxPro) << "01000001" << true << 1;
+        << FlagList{&G::knowsVfp, &G::knowsPerl} << false << int(FoxPro) << -1 << "01000001" << "10" << 1 << -1;
     QTest::newRow("project under way")
-        << FlagList{&G::knowsVfp} << true << int(FoxPro) << "01000000" << true << 0;
-    QTest::newRow("chosen environment not known")
-        << FlagList{&G::knowsDelphi, &G::knowsPhp, &G::knowsApache} << false << int(VisualCpp)
-        << "10000110" << false << 0;
+        << FlagList{&G::knowsVfp, &G::knowsPhp} << true << int(FoxPro) << 0 << "01000100" << "11" << 0 << -1;
+    QTest::newRow("chosen options not known")
+        << FlagList{&G::knowsDelphi, &G::knowsPhp, &G::knowsApache} << false << int(VisualCpp) << 2
+        << "10000110" << "00" << 0 << 0;
     QTest::newRow("every skill") << FlagList{&G::knowsDelphi, &G::knowsVfp, &G::knowsPds, &G::knowsVb,
                                              &G::knowsVc, &G::knowsPhp, &G::knowsApache, &G::knowsPerl}
-                                 << false << int(VisualBasic) << "11111111" << true << 1;
+                                 << false << int(VisualBasic) << 1 << "11111111" << "11" << 1 << -1;
 }
 
 void DevelopmentTest::openedScreenFollowsTheSkills()
@@ -351,20 +353,23 @@ void DevelopmentTest::openedScreenFollowsTheSkills()
     QFETCH(FlagList, known);
     QFETCH(bool, developing);
     QFETCH(int, selected);
+    QFETCH(int, selectedWeb);
     QFETCH(QString, options);
-    QFETCH(bool, kept);
+    QFETCH(QString, kept);
     QFETCH(int, projectList);
+    QFETCH(int, webList);
     GameState g = gameWith(known);
     g.developing = toFlag(developing);
-    const DevelopmentView v = developmentView(g, selected);
+    const DevelopmentView v = developmentView(g, selected, selectedWeb);
     QString enabled;
     for (bool e : v.optDS)
         enabled += e ? '1' : '0';
     for (bool e : v.optWeb)
         enabled += e ? '1' : '0';
     QCOMPARE(enabled, options);
-    QCOMPARE(v.keepEnvironment, kept);
+    QCOMPARE(QString("%1%2").arg(int(v.keepEnvironment)).arg(int(v.keepWebTechnology)), kept);
     QCOMPARE(v.lstTipProj ? int(*v.lstTipProj) : -1, projectList);
+    QCOMPARE(v.lstWeb ? int(*v.lstWeb) : -1, webList);
 }
 
 void DevelopmentTest::captionAfterLoading_data()

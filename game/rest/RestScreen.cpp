@@ -1,0 +1,215 @@
+#include "RestScreen.h"
+
+#include "Rest.h"
+
+#include "flow/Colours.h"
+#include "flow/Controls.h"
+#include "flow/Dialogs.h"
+#include "flow/GameContext.h"
+#include "flow/MainScreen.h"
+
+#include <QLabel>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+#include <vuzedovi/Tavorel.h>
+
+#include <memory>
+
+namespace {
+constexpr int TitleHeight = 28, Gap = 8;
+constexpr int ActivityLeft = 24, ActivityTop = 100, ActivityRow = 36, ActivityWidth = 270;
+constexpr QRect PicturePlace{ActivityLeft + ActivityWidth + 16, ActivityTop,
+                             RestScreen::Width - ActivityLeft - ActivityWidth - 16 - ActivityLeft,
+                             5 * ActivityRow - 8};
+constexpr QRect DescriptionPlace{ActivityLeft, ActivityTop + 5 * ActivityRow + 12,
+                                 RestScreen::Width - 2 * ActivityLeft, 30};
+constexpr QRect ConfirmPlace{RestScreen::Width - Gap - 100, RestScreen::Height - Gap - 40, 100, 40};
+
+vuzedovi::Tavorel* tavorel(QWidget* control)
+{
+    return qobject_cast<vuzedovi::Tavorel*>(control);
+}
+
+QLabel* activityLabel(QWidget* screen, const RestActivity& a)
+{
+    return static_cast<QLabel*>(controlNamed(screen, a.label));
+}
+
+void setUnderlined(QLabel* label, bool underlined)
+{
+    QFont font = label->font();
+    font.setUnderline(underlined);
+    label->setFont(font);
+}
+
+// The decoration Image1: an evening beach with a palm and the sun over the sea.
+QPixmap restPicture(QSize size)
+{
+    QPixmap picture(size);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    const int w = size.width(), h = size.height(), horizon = h * 3 / 5;
+    QLinearGradient sky(0, 0, 0, horizon);
+    sky.setColorAt(0, QColor(64, 0, 0));
+    sky.setColorAt(1, QColor(255, 120, 0));
+    p.fillRect(0, 0, w, horizon, sky);
+    p.setBrush(QColor(255, 230, 0));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(w * 0.62, horizon - 6), w * 0.16, w * 0.16);
+    QLinearGradient sea(0, horizon, 0, h);
+    sea.setColorAt(0, QColor(160, 40, 0));
+    sea.setColorAt(1, QColor(40, 0, 0));
+    p.fillRect(0, horizon, w, h - horizon, sea);
+    p.setBrush(QColor(230, 180, 60));
+    QPainterPath sand;
+    sand.moveTo(0, h);
+    sand.quadTo(w * 0.35, h * 0.72, w * 0.6, h);
+    p.drawPath(sand);
+    // The palm: a leaning trunk and five leaves.
+    const QPointF top(w * 0.24, h * 0.28);
+    p.setPen(QPen(QColor(90, 40, 0), 5, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath trunk;
+    trunk.moveTo(w * 0.16, h * 0.9);
+    trunk.quadTo(w * 0.14, h * 0.55, top.x(), top.y());
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(trunk);
+    p.setPen(QPen(QColor(0, 110, 0), 4, Qt::SolidLine, Qt::RoundCap));
+    for (const QPointF& leaf : {QPointF(-30, 10), QPointF(-22, -14), QPointF(4, -22),
+                                QPointF(28, -8), QPointF(32, 16)}) {
+        QPainterPath path;
+        path.moveTo(top);
+        path.quadTo(top + leaf * 0.6 + QPointF(0, -10), top + leaf);
+        p.drawPath(path);
+    }
+    return picture;
+}
+} // namespace
+
+RestScreen::RestScreen(GameContext& context)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_ctx(context)
+{
+    setObjectName(QStringLiteral("frmOtdyh"));
+    setWindowTitle(ProgramTitle);
+    setFixedSize(Width, Height);
+    setBackColour(this, DesignColours::WindowBody);
+    setForeColour(this, DesignColours::LabelText);
+    setMouseTracking(true);
+    build();
+}
+
+void RestScreen::build()
+{
+    createTavorels(this, {
+        {"Tavorel27", nullptr, {0, 0, Width, TitleHeight}, titleBarProperties(ProgramTitle)},
+        {"cmdMin", "Tavorel27", {Width - 56, 3, 24, 22}, buttonProperties(QStringLiteral("-"))},
+        {"cmdClose", "Tavorel27", {Width - 28, 3, 24, 22}, buttonProperties(QStringLiteral("X"))},
+        {"cmdDa", nullptr, ConfirmPlace, buttonProperties(QStringLiteral("Да"))},
+    });
+    QLabel* heading = createLabel(this, {"Label6", nullptr, {Gap, TitleHeight + 14, Width - 2 * Gap, 48},
+                                         "О т д ы х", LabelKind::Large});
+    heading->setAutoFillBackground(false);
+
+    int row = 0;
+    for (const RestActivity& a : restActivities) {
+        QLabel* l = createLabel(this, {a.label, nullptr,
+                                       {ActivityLeft, ActivityTop + ActivityRow * row++, ActivityWidth, ActivityRow - 6},
+                                       a.caption, LabelKind::Value});
+        l->setCursor(Qt::PointingHandCursor);
+        l->installEventFilter(this);
+    }
+
+    auto* image = new QLabel(this);
+    image->setObjectName(QStringLiteral("Image1"));
+    image->setGeometry(PicturePlace);
+    image->setPixmap(restPicture(PicturePlace.size()));
+
+    QLabel* description = createLabel(this, {"lblOpisanie", nullptr, DescriptionPlace, "", LabelKind::Centred});
+    description->setAutoFillBackground(false);
+
+    // Passing over the heading, the picture or the description is passing over the window.
+    for (QWidget* w : {static_cast<QWidget*>(heading), static_cast<QWidget*>(image),
+                       static_cast<QWidget*>(description)})
+        w->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    connect(tavorel(controlNamed(this, "cmdMin")), &vuzedovi::Tavorel::Click, this,
+            [this] { showMinimized(); });
+    // The close button leaves like "Да": a close button that did nothing would surprise.
+    for (const char* name : {"cmdDa", "cmdClose"})
+        connect(tavorel(controlNamed(this, name)), &vuzedovi::Tavorel::KeyUp, this,
+                [this](short&, short&) { leave(); });
+}
+
+void RestScreen::open()
+{
+    clearHover();
+    show();
+    activateWindow();
+}
+
+void RestScreen::leave()
+{
+    hide();
+    if (MainScreen* main = m_ctx.mainScreen ? m_ctx.mainScreen() : nullptr) {
+        main->show();
+        main->resumeClock();
+    }
+}
+
+void RestScreen::hover(const RestActivity& activity)
+{
+    setUnderlined(activityLabel(this, activity), true);
+    setCaption(controlNamed(this, "lblOpisanie"), QString::fromUtf8(activity.description));
+}
+
+void RestScreen::clearHover()
+{
+    for (const RestActivity& a : restActivities)
+        setUnderlined(activityLabel(this, a), false);
+    setCaption(controlNamed(this, "lblOpisanie"), QString());
+}
+
+void RestScreen::choose(const RestActivity& activity)
+{
+    const QString message = chooseRestActivity(m_ctx.game, activity);
+    m_ctx.dialogs().tell(this, message, ProgramTitle, Dialogs::Icon::None);
+}
+
+bool RestScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    const RestActivity* activity = restActivityNamed(watched->objectName());
+    if (!activity)
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseMove) {
+        hover(*activity);
+        // The label keeps the move; passed on to the window it would take the underline away.
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        auto* label = static_cast<QWidget*>(watched);
+        if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint()))
+            choose(*activity);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void RestScreen::mouseMoveEvent(QMouseEvent* event)
+{
+    clearHover();
+    QWidget::mouseMoveEvent(event);
+}
+
+void installRest(GameContext& context)
+{
+    // Created on first use, only hidden afterwards; it goes with the game.
+    auto screen = std::make_shared<std::unique_ptr<RestScreen>>();
+    context.hooks.openRest = [&context, screen](MainScreen&) {
+        if (!*screen)
+            *screen = std::make_unique<RestScreen>(context);
+        (*screen)->open();
+    };
+}
