@@ -5,6 +5,7 @@
 #include "development/DevelopmentScreen.h"
 #include "hardware/ComputerPage.h"
 #include "rest/RestScreen.h"
+#include "settings/SettingsInstall.h"
 #include "software/SoftwarePage.h"
 
 namespace {
@@ -18,6 +19,7 @@ constexpr Install subsystems[] = {
     installSoftwarePage,
     installDevelopment,
     installRest,
+    installSettings,
 };
 } // namespace
 

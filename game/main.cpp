@@ -2,6 +2,8 @@
 #include "GameWiring.h"
 
 #include "flow/Dialogs.h"
+#include "settings/FluidSynthPlayer.h"
+#include "settings/SavedGames.h"
 
 #include "state/GameState.h"
 
@@ -20,6 +22,10 @@ int main(int argc, char* argv[])
     QtDialogs dialogs;
     Services services;
     services.dialogs = &dialogs;
+    ProgramSaveFolder saves;
+    services.saves = &saves;
+    FluidSynthPlayer music;
+    services.music = &music;
     services.quit = [] { QCoreApplication::exit(0); };
     const auto flow = buildGame(theGame(), std::move(services));
     flow->openMenu(GameFlow::MenuMode::Start);

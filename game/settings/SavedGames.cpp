@@ -138,7 +138,5 @@ std::optional<SettingsNotice> loadFromFolder(GameState& g, const SaveFolder& fol
     const QString failure = loadGame(g, folder.path() + QLatin1Char('/') + selectedFile);
     if (!failure.isEmpty())
         return warning(failure + QStringLiteral(" Текущая игра не изменилась."));
-    if (!isSet(g.settingsConfirmed))
-        setDefaultColours(g);
     return std::nullopt;
 }

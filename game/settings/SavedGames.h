@@ -63,8 +63,7 @@ std::optional<SettingsNotice> saveToFolder(const GameState& g, const SaveFolder&
                                            const QString& name, const FileNameLimits& limits);
 
 // cmdYes: reads the selected file over the running game, which changes only when the whole
-// file was read, and brings the colours back to the defaults unless the settings were
-// confirmed. No file selected, or a file that cannot be read, answers with a message and
-// changes nothing.
+// file was read (the game flow then brings the screens into line). No file selected, or a
+// file that cannot be read, answers with a message and changes nothing.
 std::optional<SettingsNotice> loadFromFolder(GameState& g, const SaveFolder& folder,
                                              const QString& selectedFile);

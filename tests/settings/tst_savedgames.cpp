@@ -1,25 +1,15 @@
 // Where saved games live, which names may be saved, and what saving and loading answer when
 // something is wrong: nothing already there is lost and the running game stays as it was.
+#include "SaveTestSupport.h"
+
 #include "settings/SavedGames.h"
 #include "state/NewGame.h"
 #include "state/SaveGame.h"
 
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
-// A folder given by hand.
-class FixedFolder final : public SaveFolder {
-public:
-    explicit FixedFolder(QString path) : m_path(std::move(path)) {}
-    QString path() const override { return m_path; }
-
-private:
-    QString m_path;
-};
-
 GameState playedGame(const QString& name = QStringLiteral("Вася"))
 {
     GameState g;
@@ -35,40 +25,6 @@ GameState playedGame(const QString& name = QStringLiteral("Вася"))
     return g;
 }
 
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
-// While alive, no file may grow past a few bytes: writing a saved game fails as on a full disk.
-class FullDisk {
-public:
-    FullDisk()
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = m_old;
-        small.rlim_cur = 512;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FullDisk()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 } // namespace
 
 class SavedGamesTest : public QObject {
@@ -96,8 +52,6 @@ private slots:
 
     void badLoadsChangeNothing_data();
     void badLoadsChangeNothing();
-    void loadingBringsBackTheDefaultColoursUnlessConfirmed_data();
-    void loadingBringsBackTheDefaultColoursUnlessConfirmed();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -237,12 +191,13 @@ void SavedGamesTest::aSavedGameLoadsBackFromTheList()
         QCOMPARE(saveNameOfListedFile(file), name);
 
         GameState loaded;
-        loaded.settingsConfirmed = True; // keeps the colours out of the comparison
+        loaded.panelsLocked = True;
         QCOMPARE(loadFromFolder(loaded, folder, file), std::nullopt);
         QCOMPARE(loaded.playerName, name);
         QCOMPARE(loaded.money, saved.money);
         QCOMPARE(loaded.hdd120Gb, True);
         QCOMPARE(loaded.projectName, saved.projectName);
+        QCOMPARE(loaded.panelsLocked, True); // the run's settings are not in a saved game
     }
 }
 
@@ -352,7 +307,7 @@ void SavedGamesTest::badLoadsChangeNothing()
     FixedFolder folder(dir.path());
     GameState running = playedGame();
     running.settingsConfirmed = False;
-    running.colourText = 0x123456; // a load would give the defaults back
+    running.colourText = 0x123456;
     running.melody2On = True;
     const GameState before = running;
     const auto failure = loadFromFolder(running, folder, selected);
@@ -360,33 +315,6 @@ void SavedGamesTest::badLoadsChangeNothing()
     QVERIFY2(failure->text.contains(reason), qPrintable(failure->text));
     QCOMPARE(failure->icon, SettingsNotice::Icon::Exclamation);
     QVERIFY(running == before);
-}
-
-void SavedGamesTest::loadingBringsBackTheDefaultColoursUnlessConfirmed_data()
-{
-    QTest::addColumn<Flag>("confirmed");
-    QTest::addColumn<uint>("text");
-    QTest::newRow("not confirmed: defaults") << False << DefaultColours::Text;
-    QTest::newRow("confirmed: the player's") << True << 0x123456u;
-}
-
-void SavedGamesTest::loadingBringsBackTheDefaultColoursUnlessConfirmed()
-{
-    QFETCH(Flag, confirmed);
-    QFETCH(uint, text);
-    FixedFolder folder(m_dir->path());
-    QCOMPARE(saveToFolder(playedGame(), folder, "game"), std::nullopt);
-    GameState running;
-    running.settingsConfirmed = confirmed;
-    running.colourText = 0x123456;
-    running.panelsLocked = True;
-    running.melody3On = True;
-    QCOMPARE(loadFromFolder(running, folder, "game.sav"), std::nullopt);
-    QCOMPARE(running.colourText, Colour(text));
-    // The other settings of the run are not part of a saved game.
-    QCOMPARE(running.panelsLocked, True);
-    QCOMPARE(running.melody3On, True);
-    QCOMPARE(running.settingsConfirmed, confirmed);
 }
 
 QTEST_GUILESS_MAIN(SavedGamesTest)

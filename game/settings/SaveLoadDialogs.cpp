@@ -1,0 +1,117 @@
+#include "SaveLoadDialogs.h"
+
+#include "SavedGames.h"
+#include "SchemePainter.h"
+#include "ScreenSupport.h"
+
+#include "flow/Colours.h"
+#include "flow/GameContext.h"
+
+#include "state/GameState.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace {
+constexpr int Margin = 16;
+constexpr int ListTop = DialogTitleHeight + 12, ListHeight = 200;
+constexpr int ButtonWidth = 120, ButtonHeight = 34;
+
+// File1: the saved games of the folder, as the file list of the dialog shows them.
+QListWidget* fileList(QWidget* dialog, const SaveFolder& folder, int width)
+{
+    auto* list = new QListWidget(dialog);
+    list->setObjectName(QStringLiteral("File1"));
+    list->setGeometry(Margin, ListTop, width - 2 * Margin, ListHeight);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    setBackColour(list, DesignColours::WindowBody);
+    setForeColour(list, DesignColours::LabelText);
+    // The chosen file in yellow, its name in dark red.
+    setPaletteColours(list, {{QPalette::Highlight, toQColor(DesignColours::LabelText)},
+                             {QPalette::HighlightedText, toQColor(DesignColours::PanelStart)}});
+    list->addItems(folder.savedGames());
+    return list;
+}
+
+QString selectedFile(const QListWidget* list)
+{
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+// The dialogs are in the colour registry: they take the scheme when they open, unless the
+// player once cancelled the settings.
+void takeScheme(QWidget* dialog, const GameState& g)
+{
+    if (g.settingsCancelled == False)
+        applySchemeToScreen(*dialog, g);
+}
+} // namespace
+
+SaveDialog::SaveDialog(GameContext& context, SaveFolder& folder, QWidget* parent)
+    : QWidget(parent), m_ctx(context), m_folder(folder)
+{
+    buildDialogFrame(this, "frmSave", QStringLiteral("Сохранить игру"), Width, Height);
+    m_list = fileList(this, folder, Width);
+
+    const int row = ListTop + ListHeight + 12;
+    m_name = new QLineEdit(this);
+    m_name->setObjectName(QStringLiteral("txtSave"));
+    m_name->setGeometry(Margin, row, Width - 2 * Margin - 48, 26);
+    m_extension = new QLabel(QStringLiteral(".sav"), this);
+    m_extension->setObjectName(QStringLiteral("lblSave"));
+    m_extension->setGeometry(Width - Margin - 44, row, 44, 26);
+    setForeColour(m_extension, DesignColours::LabelText);
+
+    const int buttons = Height - ButtonHeight - 14;
+    actionButton(this, "cmdSave", QStringLiteral("Да"),
+                 {Width / 2 - ButtonWidth - 10, buttons, ButtonWidth, ButtonHeight},
+                 [this] { save(); });
+    actionButton(this, "cmdCancel", QStringLiteral("Нет"),
+                 {Width / 2 + 10, buttons, ButtonWidth, ButtonHeight}, [this] { close(); });
+
+    // Choosing a listed file takes its name, without ".sav", into the text box.
+    connect(m_list, &QListWidget::itemSelectionChanged, this, [this] {
+        const QString file = selectedFile(m_list);
+        if (!file.isEmpty())
+            m_name->setText(saveNameOfListedFile(file));
+    });
+    takeScheme(this, context.game);
+    m_name->setFocus();
+}
+
+void SaveDialog::save()
+{
+    if (const auto refused = saveToFolder(m_ctx.game, m_folder, m_name->text())) {
+        tellNotice(m_ctx.dialogs(), this, *refused);
+        return;
+    }
+    close();
+}
+
+LoadDialog::LoadDialog(GameContext& context, SaveFolder& folder, QWidget* parent)
+    : QWidget(parent), m_ctx(context), m_folder(folder)
+{
+    buildDialogFrame(this, "frmLoad", QStringLiteral("Загрузить игру"), Width, Height);
+    m_list = fileList(this, folder, Width);
+
+    const int buttons = Height - ButtonHeight - 14;
+    actionButton(this, "cmdYes", QStringLiteral("Да"),
+                 {Width / 2 - ButtonWidth - 10, buttons, ButtonWidth, ButtonHeight},
+                 [this] { load(); });
+    actionButton(this, "cmdNo", QStringLiteral("Нет"),
+                 {Width / 2 + 10, buttons, ButtonWidth, ButtonHeight}, [this] { close(); });
+    takeScheme(this, context.game);
+    m_list->setFocus();
+}
+
+void LoadDialog::load()
+{
+    if (const auto refused = loadFromFolder(m_ctx.game, m_folder, selectedFile(m_list))) {
+        tellNotice(m_ctx.dialogs(), this, *refused);
+        return;
+    }
+    close();
+    m_ctx.showLoadedGame();
+}

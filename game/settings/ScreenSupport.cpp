@@ -1,0 +1,44 @@
+#include "ScreenSupport.h"
+
+#include "flow/Colours.h"
+#include "flow/Controls.h"
+
+#include <QWidget>
+
+#include <vuzedovi/Tavorel.h>
+
+void tellNotice(Dialogs& dialogs, QWidget* parent, const SettingsNotice& notice)
+{
+    Dialogs::Icon icon = Dialogs::Icon::None;
+    switch (notice.icon) {
+    case SettingsNotice::Icon::None: icon = Dialogs::Icon::None; break;
+    case SettingsNotice::Icon::Information: icon = Dialogs::Icon::Information; break;
+    case SettingsNotice::Icon::Exclamation: icon = Dialogs::Icon::Exclamation; break;
+    }
+    dialogs.tell(parent, notice.text, notice.caption, icon);
+}
+
+void buildDialogFrame(QWidget* widget, const char* name, const QString& title, int width,
+                      int height)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    widget->setWindowModality(Qt::ApplicationModal);
+    widget->setAttribute(Qt::WA_DeleteOnClose);
+    widget->setWindowTitle(title);
+    widget->setFixedSize(width, height);
+    setBackColour(widget, DesignColours::WindowBody);
+    setForeColour(widget, DesignColours::LabelText);
+    createTavorel(widget, {"Tavorel27", nullptr, {0, 0, width, DialogTitleHeight},
+                           titleBarProperties(title)});
+}
+
+vuzedovi::Tavorel* actionButton(QWidget* parent, const char* name, const QString& caption,
+                                const QRect& place, std::function<void()> action)
+{
+    auto* button = qobject_cast<vuzedovi::Tavorel*>(
+        createTavorel(parent, {name, nullptr, place, buttonProperties(caption)}));
+    QObject::connect(button, &vuzedovi::Tavorel::KeyUp, parent,
+                     [action = std::move(action)](short&, short&) { action(); });
+    return button;
+}

@@ -1,0 +1,562 @@
+// The save and load dialogs and the settings screen, driven by mouse and keyboard through the
+// whole game: every bad input gets a message and loses nothing; a loaded game reaches the
+// screens; the colour scheme and the melodies reach the main screen.
+#include "FakeMusicPlayer.h"
+#include "SaveTestSupport.h"
+
+#include "support/GameHarness.h"
+
+#include "flow/Colours.h"
+#include "flow/Controls.h"
+#include "flow/GameContext.h"
+#include "settings/SettingsScreen.h"
+#include "state/SaveGame.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QRadioButton>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+// The whole game with its saves in a temporary folder and a player that only listens.
+struct Game {
+    QTemporaryDir dir;
+    FixedFolder folder{dir.path()};
+    FakeMusicPlayer music;
+    FlowHarness h{[this](GameContext& c) {
+        c.services.saves = &folder;
+        c.services.music = &music;
+    }};
+};
+
+QWidget* window(const char* name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name) && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+template <class T = QWidget> T* child(QWidget* root, const char* name)
+{
+    return root->findChild<T*>(QString::fromLatin1(name));
+}
+
+// The menu opened from the main screen's toolbar (or at the start when there is no game).
+MenuScreen* openMenu(Game& g)
+{
+    if (MainScreen* main = g.h.flow->mainScreen())
+        main->toolbarKey(QStringLiteral("Menu"));
+    else
+        g.h.openMenu();
+    return g.h.flow->menu();
+}
+
+QWidget* openFromMenu(Game& g, int button, const char* screen)
+{
+    MenuScreen* menu = openMenu(g);
+    QTest::mouseClick(menu->button(button), Qt::LeftButton);
+    return window(screen);
+}
+
+void clickItem(QListWidget* list, const QString& text)
+{
+    const QList<QListWidgetItem*> items = list->findItems(text, Qt::MatchExactly);
+    QVERIFY2(!items.isEmpty(), qPrintable(text));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.first()).center());
+}
+
+void press(QWidget* tavorel)
+{
+    QTest::mouseClick(tavorel, Qt::LeftButton);
+    QApplication::processEvents(); // the control reports the press as a posted key
+}
+
+// An option button is hit on its round indicator.
+void clickOption(QAbstractButton* option)
+{
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+}
+
+// Answers the colour dialog as soon as it is up: with the colour, or with Cancel.
+void answerColourDialog(std::optional<QColor> colour)
+{
+    QTimer::singleShot(0, [colour] {
+        auto* dialog = qobject_cast<QColorDialog*>(window("dlgColour"));
+        QVERIFY(dialog);
+        if (colour) {
+            dialog->setCurrentColor(*colour);
+            dialog->accept();
+        } else {
+            dialog->reject();
+        }
+    });
+}
+
+uint32_t colourProperty(QWidget* control, const char* property)
+{
+    return control->property(property).toUInt();
+}
+
+GameState savedGameOf(const QString& name)
+{
+    GameState g;
+    g.playerName = name;
+    newGame(g);
+    g.money = Currency::fromUnits(7770000);
+    g.dayCounter = 30;
+    g.hdd120Gb = True;
+    g.hddFreeGb = 100.0f;
+    return g;
+}
+} // namespace
+
+class SettingsScreensTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void saveDialogListsTheFolderAndTakesAListedName();
+    void savingReplacesTheFileAndCloses();
+    void badNamesAreRefusedAndNothingIsWritten_data();
+    void badNamesAreRefusedAndNothingIsWritten();
+    void failedWritesKeepThePreviousFile_data();
+    void failedWritesKeepThePreviousFile();
+    void cancelClosesWithoutSaving();
+
+    void loadingBringsTheGameOntoEveryScreen();
+    void loadingFromTheStartMenuShowsTheMainScreen();
+    void badLoadsLeaveEverythingAsItWas_data();
+    void badLoadsLeaveEverythingAsItWas();
+    void dialogsWearTheScheme();
+
+    void colourButtonsStoreAndPreview_data();
+    void colourButtonsStoreAndPreview();
+    void automaticBackgroundDisablesItsButton();
+    void melodyOptionsAnswerAtOnce();
+    void confirmingResetsAnUntouchedSchemeAndAppliesItToTheScreens_data();
+    void confirmingResetsAnUntouchedSchemeAndAppliesItToTheScreens();
+    void aCancelledSettingsScreenKeepsLaterScreensInTheirDesign();
+
+    void melodiesFollowTheFlagsWhenTheMainScreenLoads_data();
+    void melodiesFollowTheFlagsWhenTheMainScreenLoads();
+};
+
+void SettingsScreensTest::cleanup()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "frmSave" || w->objectName() == "frmLoad" || w->objectName() == "frmNastroiki")
+            w->close();
+    QApplication::processEvents();
+}
+
+void SettingsScreensTest::saveDialogListsTheFolderAndTakesAListedName()
+{
+    Game g;
+    writeAll(g.dir.filePath("Первая.sav"), "x");
+    writeAll(g.dir.filePath("notes.txt"), "x");
+    g.h.newGame();
+    QWidget* dialog = openFromMenu(g, 1, "frmSave");
+    QVERIFY(dialog);
+    QVERIFY(dialog->isModal());
+    QCOMPARE(child<QLabel>(dialog, "lblSave")->text(), QStringLiteral(".sav"));
+    QCOMPARE(caption(child(dialog, "Tavorel27")), QStringLiteral("Сохранить игру"));
+    auto* list = child<QListWidget>(dialog, "File1");
+    QCOMPARE(list->count(), 1);
+    clickItem(list, QStringLiteral("Первая.sav"));
+    QCOMPARE(child<QLineEdit>(dialog, "txtSave")->text(), QStringLiteral("Первая"));
+}
+
+void SettingsScreensTest::savingReplacesTheFileAndCloses()
+{
+    Game g;
+    QVERIFY(saveGame(savedGameOf("Старый"), g.dir.filePath("Игра.sav")).isEmpty());
+    g.h.newGame(QStringLiteral("Новый"));
+    QPointer<QWidget> dialog = openFromMenu(g, 1, "frmSave");
+    clickItem(child<QListWidget>(dialog, "File1"), QStringLiteral("Игра.sav"));
+    press(child(dialog, "cmdSave"));
+    QTRY_VERIFY(!dialog);
+    QCOMPARE(g.h.dialogs.count("tell"), 0);
+    GameState loaded;
+    QVERIFY(loadGame(loaded, g.dir.filePath("Игра.sav")).isEmpty());
+    QCOMPARE(loaded.playerName, QStringLiteral("Новый"));
+    // The load dialog finds what the save dialog wrote.
+    QPointer<QWidget> load = openFromMenu(g, 2, "frmLoad");
+    QCOMPARE(child<QListWidget>(load, "File1")->item(0)->text(), QStringLiteral("Игра.sav"));
+}
+
+void SettingsScreensTest::badNamesAreRefusedAndNothingIsWritten_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("pasted"); // characters a keyboard cannot type come by the clipboard
+    QTest::addColumn<QString>("named");
+    QTest::newRow("slash") << "saves/game" << false << "«/»";
+    QTest::newRow("backslash") << "C:\\game" << false << "«\\»";
+    QTest::newRow("two dots") << ".." << false << "«..»";
+    QTest::newRow("control character") << QStringLiteral("a\x01z") << true << "код 1";
+    QTest::newRow("too long") << QString(300, QLatin1Char('a')) << false << "слишком длинное";
+}
+
+void SettingsScreensTest::badNamesAreRefusedAndNothingIsWritten()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, pasted);
+    QFETCH(QString, named);
+    Game g;
+    g.h.newGame();
+    QPointer<QWidget> dialog = openFromMenu(g, 1, "frmSave");
+    auto* name = child<QLineEdit>(dialog, "txtSave");
+    if (pasted) {
+        QApplication::clipboard()->setText(typed);
+        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QTest::keyClicks(name, typed);
+    }
+    QCOMPARE(name->text(), typed);
+    press(child(dialog, "cmdSave"));
+    QVERIFY(!g.h.dialogs.asked.isEmpty());
+    const auto& told = g.h.dialogs.asked.last();
+    QCOMPARE(told.kind, QStringLiteral("tell"));
+    QVERIFY2(told.text.contains(named), qPrintable(told.text));
+    QCOMPARE(told.caption, QStringLiteral("Предупреждение"));
+    QCOMPARE(told.icon, Dialogs::Icon::Exclamation);
+    // The dialog stays with the name as typed, and nothing was written anywhere.
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(name->text(), typed);
+    QCOMPARE(QDir(g.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+}
+
+void SettingsScreensTest::failedWritesKeepThePreviousFile_data()
+{
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("full disk") << "disk" << "не удалось записать файл";
+    QTest::newRow("name not in Windows-1251") << "name" << "Windows-1251";
+}
+
+void SettingsScreensTest::failedWritesKeepThePreviousFile()
+{
+    QFETCH(QString, cause);
+    QFETCH(QString, reason);
+    Game g;
+    QVERIFY(saveGame(savedGameOf("Старый"), g.dir.filePath("game.sav")).isEmpty());
+    const QByteArray previous = readAll(g.dir.filePath("game.sav"));
+    g.h.newGame(cause == "name" ? QStringLiteral("Ли 李") : QStringLiteral("Новый"));
+    QPointer<QWidget> dialog = openFromMenu(g, 1, "frmSave");
+    QTest::keyClicks(child<QLineEdit>(dialog, "txtSave"), QStringLiteral("game"));
+    {
+        std::optional<FullDisk> full;
+        if (cause == "disk")
+            full.emplace();
+        press(child(dialog, "cmdSave"));
+    }
+    QVERIFY(!g.h.dialogs.asked.isEmpty());
+    const QString told = g.h.dialogs.asked.last().text;
+    QVERIFY2(told.contains(reason), qPrintable(told));
+    QVERIFY2(told.contains(QStringLiteral("Прежний файл «game.sav» остался как был.")), qPrintable(told));
+    QCOMPARE(readAll(g.dir.filePath("game.sav")), previous);
+    QVERIFY(dialog && dialog->isVisible());
+}
+
+void SettingsScreensTest::cancelClosesWithoutSaving()
+{
+    Game g;
+    g.h.newGame();
+    QPointer<QWidget> dialog = openFromMenu(g, 1, "frmSave");
+    QTest::keyClicks(child<QLineEdit>(dialog, "txtSave"), QStringLiteral("game"));
+    press(child(dialog, "cmdCancel"));
+    QTRY_VERIFY(!dialog);
+    QCOMPARE(g.folder.savedGames(), QStringList());
+}
+
+void SettingsScreensTest::loadingBringsTheGameOntoEveryScreen()
+{
+    Game g;
+    QVERIFY(saveGame(savedGameOf("Загруженный"), g.dir.filePath("game.sav")).isEmpty());
+    MainScreen* main = g.h.newGame(QStringLiteral("Текущий"));
+    auto* clock = main->control<QTimer>("TimerMain");
+    QPointer<QWidget> dialog = openFromMenu(g, 2, "frmLoad");
+    QPointer<MenuScreen> menu = g.h.flow->menu();
+    QVERIFY(!clock->isActive()); // the menu stopped it
+    QCOMPARE(caption(child(dialog, "Tavorel27")), QStringLiteral("Загрузить игру"));
+    clickItem(child<QListWidget>(dialog, "File1"), QStringLiteral("game.sav"));
+    press(child(dialog, "cmdYes"));
+    QTRY_VERIFY(!dialog);
+    QTRY_VERIFY(!menu);
+    QVERIFY(main->isVisible());
+    QCOMPARE(g.h.game.playerName, QStringLiteral("Загруженный"));
+    QCOMPARE(caption(main->control("lblName")), QStringLiteral("Загруженный"));
+    QCOMPARE(caption(main->control("lblDengi")), QStringLiteral(" 777"));
+    QCOMPARE(caption(main->control("Label1")), QStringLiteral(" 30"));
+    QVERIFY(!main->control("lblHDD120GB_SEAGATE_7200rpm")->isEnabled());
+    QCOMPARE(g.h.game.hddCapacityGb, int16_t(120));
+    QVERIFY(!clock->isActive()); // the clock is left as it was
+    QCOMPARE(g.h.dialogs.count("tell"), 0);
+}
+
+void SettingsScreensTest::loadingFromTheStartMenuShowsTheMainScreen()
+{
+    Game g;
+    QVERIFY(saveGame(savedGameOf("С порога"), g.dir.filePath("game.sav")).isEmpty());
+    QPointer<QWidget> dialog = openFromMenu(g, 2, "frmLoad");
+    QPointer<MenuScreen> menu = g.h.flow->menu();
+    clickItem(child<QListWidget>(dialog, "File1"), QStringLiteral("game.sav"));
+    press(child(dialog, "cmdYes"));
+    QTRY_VERIFY(!menu);
+    MainScreen* main = g.h.flow->mainScreen();
+    QVERIFY(main && main->isVisible());
+    QCOMPARE(caption(main->control("lblName")), QStringLiteral("С порога"));
+    // Nothing was confirmed in the settings: the default scheme.
+    QCOMPARE(colourProperty(main->control("Tavorel8"), "ColorStart"), DefaultColours::GradientStart);
+}
+
+void SettingsScreensTest::badLoadsLeaveEverythingAsItWas_data()
+{
+    QTest::addColumn<QString>("selected"); // empty: no file clicked
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("no file selected") << "" << "выберите в списке";
+    QTest::newRow("short file") << "short.sav" << "обрывается";
+    QTest::newRow("broken text length") << "broken.sav" << "длина текста";
+    QTest::newRow("unreadable: a folder now") << "folder.sav" << "«";
+    QTest::newRow("deleted after it was listed") << "gone.sav" << "не найден";
+}
+
+void SettingsScreensTest::badLoadsLeaveEverythingAsItWas()
+{
+    QFETCH(QString, selected);
+    QFETCH(QString, reason);
+    Game g;
+    QString why;
+    const QByteArray good = encodeSavedGame(savedGameOf("Чужой"), &why);
+    writeAll(g.dir.filePath("short.sav"), good.left(600));
+    QByteArray broken = good;
+    broken[SavedRecordSize] = char(0x7F);
+    writeAll(g.dir.filePath("broken.sav"), broken);
+    writeAll(g.dir.filePath("gone.sav"), good);
+    writeAll(g.dir.filePath("folder.sav"), good);
+
+    MainScreen* main = g.h.newGame(QStringLiteral("Свой"));
+    QPointer<QWidget> dialog = openFromMenu(g, 2, "frmLoad");
+    // Files that change under the open dialog: one deleted, one replaced by a folder.
+    QFile::remove(g.dir.filePath("gone.sav"));
+    QFile::remove(g.dir.filePath("folder.sav"));
+    QDir(g.dir.path()).mkpath("folder.sav");
+    const GameState before = g.h.game;
+    const QString money = caption(main->control("lblDengi"));
+    if (!selected.isEmpty())
+        clickItem(child<QListWidget>(dialog, "File1"), selected);
+    press(child(dialog, "cmdYes"));
+
+    QVERIFY(!g.h.dialogs.asked.isEmpty());
+    const auto& told = g.h.dialogs.asked.last();
+    QVERIFY2(told.text.contains(reason), qPrintable(told.text));
+    QCOMPARE(told.icon, Dialogs::Icon::Exclamation);
+    QVERIFY(g.h.game == before);
+    QCOMPARE(caption(main->control("lblName")), QStringLiteral("Свой"));
+    QCOMPARE(caption(main->control("lblDengi")), money);
+    QVERIFY(dialog && dialog->isVisible());
+    QVERIFY(g.h.flow->menu() && g.h.flow->menu()->isVisible());
+}
+
+void SettingsScreensTest::dialogsWearTheScheme()
+{
+    Game g;
+    g.h.game.settingsConfirmed = True;
+    g.h.newGame();
+    g.h.game.colourGradientStart = 0x112233;
+    g.h.game.colourGradientEnd = 0x445566;
+    QWidget* dialog = openFromMenu(g, 2, "frmLoad");
+    QCOMPARE(backColour(child(dialog, "File1")), 0x445566u);
+    QCOMPARE(colourProperty(child(dialog, "cmdYes"), "ColorStart"), 0x112233u);
+    // The title bar is not in the registry: it keeps its design.
+    QCOMPARE(colourProperty(child(dialog, "Tavorel27"), "ColorStart"), DesignColours::PanelStart);
+}
+
+void SettingsScreensTest::colourButtonsStoreAndPreview_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("control");  // what the preview changes
+    QTest::addColumn<QString>("property"); // a Tavorel property, "back" or "fore"
+    QTest::newRow("Command1") << 0 << "Tavorel23" << "ColorStart";
+    QTest::newRow("Command2") << 1 << "Tavorel23" << "ColorEnd";
+    QTest::newRow("Command3") << 2 << "Tavorel1" << "ColorStart";
+    QTest::newRow("Command4") << 3 << "Tavorel1" << "ColorEnd";
+    QTest::newRow("Command5") << 4 << "lbl2" << "back";
+    QTest::newRow("Command6") << 5 << "Tavorel23" << "ForeColor";
+    QTest::newRow("Command7") << 6 << "Frame2" << "back";
+    QTest::newRow("Command8") << 7 << "lbl3" << "fore";
+}
+
+void SettingsScreensTest::colourButtonsStoreAndPreview()
+{
+    QFETCH(int, row);
+    QFETCH(QString, control);
+    QFETCH(QString, property);
+    Game g;
+    QWidget* screen = openFromMenu(g, 5, "frmNastroiki");
+    QVERIFY(screen && screen->isModal());
+    const SchemeColour& colour = schemeColours[size_t(row)];
+    QWidget* shown = screen->findChild<QWidget*>(control);
+    auto seen = [&] {
+        return property == "back" ? backColour(shown)
+             : property == "fore" ? foreColour(shown)
+                                  : colourProperty(shown, property.toLatin1().constData());
+    };
+    const uint32_t design = seen();
+
+    // Cancelled: nothing changes.
+    answerColourDialog(std::nullopt);
+    QTest::mouseClick(child(screen, colour.button), Qt::LeftButton);
+    QVERIFY(!(g.h.game.*colour.field).has_value());
+    QCOMPARE(seen(), design);
+
+    answerColourDialog(QColor(10, 200, 30));
+    QTest::mouseClick(child(screen, colour.button), Qt::LeftButton);
+    QCOMPARE(g.h.game.*colour.field, Colour(0x1EC80Au));
+    QCOMPARE(seen(), 0x1EC80Au);
+}
+
+void SettingsScreensTest::automaticBackgroundDisablesItsButton()
+{
+    Game g;
+    QWidget* screen = openFromMenu(g, 5, "frmNastroiki");
+    auto* command7 = child<QPushButton>(screen, "Command7");
+    QVERIFY(command7->isEnabled());
+    clickOption(child<QRadioButton>(screen, "Option1"));
+    QVERIFY(!command7->isEnabled());
+    QCOMPARE(g.h.game.colourBackground, Colour(0x00009F));
+    QCOMPARE(backColour(child(screen, "Frame2")), 0x00009Fu);
+    clickOption(child<QRadioButton>(screen, "Option2"));
+    QVERIFY(command7->isEnabled());
+}
+
+void SettingsScreensTest::melodyOptionsAnswerAtOnce()
+{
+    Game g;
+    g.h.newGame(QStringLiteral("Петя"));
+    auto* screen = qobject_cast<SettingsScreen*>(openFromMenu(g, 5, "frmNastroiki"));
+    QVERIFY(screen->melodyOption(1)->isChecked()); // the design state, whatever the flags
+    clickOption(screen->melodyOption(4));
+    QCOMPARE(g.h.dialogs.count("tell"), 1);
+    QCOMPARE(g.h.dialogs.asked.last().text,
+             QStringLiteral("Извините, товарищ Петя, но эта настройка будет доступна только в следующей версии."));
+    QCOMPARE(g.h.dialogs.asked.last().icon, Dialogs::Icon::Information);
+    QCOMPARE(g.h.game.melody1On, True);
+    clickOption(screen->melodyOption(5));
+    QCOMPARE(g.h.game.melody1On, False);
+    press(child(screen, "cmdNo"));
+    QCOMPARE(g.h.game.melody1On, False);
+    QCOMPARE(g.h.game.settingsCancelled, True);
+}
+
+void SettingsScreensTest::confirmingResetsAnUntouchedSchemeAndAppliesItToTheScreens_data()
+{
+    QTest::addColumn<bool>("touchGradient");
+    QTest::addColumn<bool>("lock");
+    QTest::addColumn<uint>("panelStart");
+    QTest::addColumn<uint>("labelText");
+    QTest::addColumn<int>("move");
+    QTest::newRow("untouched preview: the defaults, text colour too")
+        << false << false << uint(DefaultColours::GradientStart) << uint(DefaultColours::Text) << 2;
+    QTest::newRow("start chosen: the choice, at once")
+        << true << false << 0x0000FFu << 0x00FF00u << 2;
+    QTest::newRow("panels locked") << true << true << 0x0000FFu << 0x00FF00u << 0;
+}
+
+void SettingsScreensTest::confirmingResetsAnUntouchedSchemeAndAppliesItToTheScreens()
+{
+    QFETCH(bool, touchGradient);
+    QFETCH(bool, lock);
+    QFETCH(uint, panelStart);
+    QFETCH(uint, labelText);
+    QFETCH(int, move);
+    Game g;
+    MainScreen* main = g.h.newGame();
+    QWidget* screen = openFromMenu(g, 5, "frmNastroiki");
+    QCOMPARE(g.h.game.settingsConfirmed, False);
+    answerColourDialog(QColor(0, 255, 0));
+    QTest::mouseClick(child(screen, "Command8"), Qt::LeftButton);
+    if (touchGradient) {
+        answerColourDialog(QColor(255, 0, 0));
+        QTest::mouseClick(child(screen, "Command1"), Qt::LeftButton);
+    }
+    if (lock)
+        QTest::mouseClick(child<QCheckBox>(screen, "chkZapret"), Qt::LeftButton, {}, QPoint(8, 10));
+    press(child(screen, "cmdYes"));
+    QCOMPARE(g.h.game.settingsConfirmed, True);
+    QCOMPARE(g.h.game.panelsLocked, toFlag(lock));
+    // The main screen shows the choice without being created again.
+    QWidget* panel = main->control("Tavorel8");
+    QCOMPARE(colourProperty(panel, "ColorStart"), panelStart);
+    QCOMPARE(panel->property("MoveControl").toInt(), move);
+    QCOMPARE(foreColour(main->control("lblHDD120GB_SEAGATE_7200rpm")), labelText);
+}
+
+void SettingsScreensTest::aCancelledSettingsScreenKeepsLaterScreensInTheirDesign()
+{
+    Game g;
+    // Locked panels confirmed, then a later visit left with "Нет".
+    QWidget* screen = openFromMenu(g, 5, "frmNastroiki");
+    QTest::mouseClick(child<QCheckBox>(screen, "chkZapret"), Qt::LeftButton, {}, QPoint(8, 10));
+    press(child(screen, "cmdYes"));
+    QTRY_VERIFY(!window("frmNastroiki"));
+    QTest::mouseClick(g.h.flow->menu()->button(5), Qt::LeftButton);
+    press(child(window("frmNastroiki"), "cmdNo"));
+    QCOMPARE(g.h.game.settingsCancelled, True);
+    QCOMPARE(g.h.game.panelsLocked, True);
+
+    g.h.dialogs.names.append(QStringLiteral("Вася"));
+    g.h.flow->menu()->newGameProcedure();
+    MainScreen* main = g.h.flow->mainScreen();
+    // Not applied: the panels keep their design movement although the lock is set.
+    QCOMPARE(main->control("Tavorel8")->property("MoveControl").toInt(), 2);
+}
+
+void SettingsScreensTest::melodiesFollowTheFlagsWhenTheMainScreenLoads_data()
+{
+    QTest::addColumn<int>("option"); // chosen in the settings before the first game; 0: none
+    QTest::addColumn<QStringList>("playing");
+    QTest::newRow("the menu's first melody") << 0 << QStringList{"Europe.mid"};
+    QTest::newRow("the second chosen") << 2 << QStringList{"vys.mid"};
+    QTest::newRow("no melodies") << 5 << QStringList{};
+}
+
+void SettingsScreensTest::melodiesFollowTheFlagsWhenTheMainScreenLoads()
+{
+    QFETCH(int, option);
+    QFETCH(QStringList, playing);
+    Game g;
+    if (option) {
+        auto* screen = qobject_cast<SettingsScreen*>(openFromMenu(g, 5, "frmNastroiki"));
+        clickOption(screen->melodyOption(option));
+        press(child(screen, "cmdYes"));
+    }
+    g.h.dialogs.names.append(QStringLiteral("Вася"));
+    (g.h.flow->menu() ? g.h.flow->menu() : g.h.openMenu())->newGameProcedure();
+    MainScreen* main = g.h.flow->mainScreen();
+    QCOMPARE(g.music.playing, QSet<QString>(playing.begin(), playing.end()));
+    if (playing.isEmpty()) {
+        QCOMPARE(g.music.requests, QStringList()); // music off: the player is never asked
+        return;
+    }
+    // Each tick of the melody's timer keeps it going; one that ended starts again.
+    const int timer = playing.first() == "Europe.mid" ? 0 : 1;
+    QTimer* tim = main->control<QTimer>(melodies[size_t(timer)].timer);
+    QVERIFY(tim->isActive());
+    fire(tim);
+    QCOMPARE(g.music.starts.value(playing.first()), 1);
+    g.music.finish(playing.first());
+    fire(tim);
+    QCOMPARE(g.music.starts.value(playing.first()), 2);
+}
+
+QTEST_MAIN(SettingsScreensTest)
+#include "tst_settingsscreens.moc"
