@@ -93,16 +93,27 @@ void paintBands(QPainter& painter, const TavorelState& s, int W, int H)
                                {s.startRgb[1], s.endRgb[1], S, step},
                                {s.startRgb[2], s.endRgb[2], S, step}};
     short colour[3] = {s.startRgb[0], s.startRgb[1], s.startRgb[2]};
+    // Neighbouring bands of one colour are filled together: the same pixels, fewer fills.
+    int runStart = 0;
     int position = 0;
+    const auto fillRun = [&] {
+        const int length = position - runStart;
+        painter.fillRect(stripes ? QRect(0, runStart, W, length) : QRect(runStart, 0, length, H),
+                         QColor(colour[0], colour[1], colour[2]));
+        runStart = position;
+    };
     for (int c = S; c >= 0; c -= step) {
-        const QRect band = stripes ? QRect(0, position, W, step) : QRect(position, 0, step, H);
-        painter.fillRect(band, QColor(colour[0], colour[1], colour[2]));
-        position += step;
+        position += step;  // the band [position - step, position) has the current colour
         // The next band's colour comes from the counter of the band just drawn:
         // start + (S - c) * (end - start) / S.
+        short next[3];
         for (int channel = 0; channel < 3; ++channel) {
-            colour[channel] = channels[channel].value();
+            next[channel] = channels[channel].value();
             channels[channel].advance();
+        }
+        if (c - step < 0 || next[0] != colour[0] || next[1] != colour[1] || next[2] != colour[2]) {
+            fillRun();
+            std::copy(std::begin(next), std::end(next), colour);
         }
     }
 }
@@ -310,12 +321,13 @@ PaintKey paintKey(const Tavorel& control, const TavorelState& s, qreal devicePix
 void paintPicture(QPainter& painter, const Tavorel& control, TavorelState& s)
 {
     // The kept picture is pixels: it stands in for a paint only where it lands on whole
-    // pixels of a 32-bit raster device.
-    const qreal dpr = painter.device()->devicePixelRatio();
+    // pixels of a 32-bit raster image, such as a window's backing store or a grab.
+    QPaintEngine* engine = painter.paintEngine();
+    const QPaintDevice* target = engine ? engine->paintDevice() : nullptr;
+    const qreal dpr = target ? target->devicePixelRatio() : 1.0;
     const QTransform transform = painter.deviceTransform();
-    const bool onPixels = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster
-        && painter.device()->depth() == 32 && transform.type() <= QTransform::TxScale
-        && transform.m11() == dpr && transform.m22() == dpr
+    const bool onPixels = target && engine->type() == QPaintEngine::Raster && target->depth() == 32
+        && transform.type() <= QTransform::TxScale && transform.m11() == dpr && transform.m22() == dpr
         && transform.dx() == std::floor(transform.dx()) && transform.dy() == std::floor(transform.dy());
     if (!onPixels) {
         paintFull(painter, control, s);

@@ -37,6 +37,26 @@ struct GradientFill {
     void run() { painter.fillRect(QRect(QPoint(), ButtonSize), gradient); }
 };
 
+// For comparison: a widget whose whole paint is that one gradient fill.
+class GradientWidget : public QWidget {
+public:
+    GradientWidget()
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        resize(ButtonSize);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        QLinearGradient gradient(0, 0, 0, height());
+        gradient.setColorAt(0, QColor(0x40, 0, 0));
+        gradient.setColorAt(1, QColor(0xFF, 0, 0));
+        painter.fillRect(rect(), gradient);
+    }
+};
+
 // What a first paint is measured against: the same 401 bands as plain fills.
 struct PlainBands {
     QImage image{BandsSize, QImage::Format_RGB32};
@@ -133,14 +153,18 @@ private slots:
         PlainBands bands;
         auto button = shownControl(ButtonSize);
         auto banded = shownControl(BandsSize);
+        GradientWidget gradientWidget;
+        gradientWidget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&gradientWidget));
         Step fillStep{[&] { fill.run(); }, 400};
         Step repaintStep{[&] { button->repaint(); }, 400};
+        Step widgetStep{[&] { gradientWidget.repaint(); }, 400};
         Step bandsStep{[&] { bands.run(); }, 40};
         Step firstStep{[&] {
             banded->PaintControl();
             banded->repaint();
         }, 40};
-        measure({&fillStep, &repaintStep, &bandsStep, &firstStep});
+        measure({&fillStep, &repaintStep, &widgetStep, &bandsStep, &firstStep});
         const double fillTime = fillStep.best;
         const double repaintTime = repaintStep.best;
         const double bandsTime = bandsStep.best;
@@ -148,6 +172,7 @@ private slots:
         qInfo("gradient fill 400x60:      %7.2f us", fillTime);
         qInfo("unchanged repaint 400x60:  %7.2f us = %.2f x the fill (limit 3)", repaintTime,
               repaintTime / fillTime);
+        qInfo("repaint of a widget that only fills that gradient: %7.2f us", widgetStep.best);
         qInfo("401 plain bands 400x400:   %7.2f us", bandsTime);
         qInfo("first paint, 401 bands:    %7.2f us = %.2f x the bands (limit 2)", firstTime,
               firstTime / bandsTime);

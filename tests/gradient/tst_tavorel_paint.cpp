@@ -469,6 +469,28 @@ private slots:
         QCOMPARE(description.faceName, QByteArray("Times New Roman"));
         QCOMPARE(description.charSet, 1);
     }
+
+    void faceNameIsOneBytePerCharacter_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QByteArray>("faceName");
+
+        QTest::newRow("Latin") << QStringLiteral("DejaVu Sans") << QByteArray("DejaVu Sans");
+        QTest::newRow("Cyrillic") << QStringLiteral("Шрифт") << QByteArray("\xD8\xF0\xE8\xF4\xF2");
+        QTest::newRow("euro and dash") << QStringLiteral("€—") << QByteArray("\x88\x97");
+        QTest::newRow("outside the code page") << QStringLiteral("A日B") << QByteArray("A?B");
+    }
+
+    void faceNameIsOneBytePerCharacter()
+    {
+        QFETCH(QString, family);
+        QFETCH(QByteArray, faceName);
+
+        Tavorel control;
+        QFont font;
+        font.setFamily(family);
+        QCOMPARE(control.MakeFontDescription(font).faceName, faceName);
+    }
 };
 
 QTEST_MAIN(TavorelPaintTest)
