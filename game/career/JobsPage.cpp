@@ -3,6 +3,7 @@
 // line of the current pay on the home page.
 #include "JobsPage.h"
 
+#include "FadeWhenDisabled.h"
 #include "Jobs.h"
 
 #include "flow/CatalogueLabels.h"
@@ -51,6 +52,7 @@ void buildJobsPage(const GameState& g, QWidget& page)
         setBackColour(l, *colours.background);
         setForeColour(l, *colours.text);
         l->setCursor(Qt::PointingHandCursor);
+        fadeWhenDisabled(l);
     }
     QLabel* treb = createLabel(&page, {"lblTreb", "Tavorel7",
                                        {12, PanelCaptionHeight + 4, RequirementsPlace.width() - 24,

@@ -6,6 +6,7 @@
 #include "TrainingPage.h"
 
 #include "Courses.h"
+#include "FadeWhenDisabled.h"
 #include "Skills.h"
 
 #include "flow/CatalogueLabels.h"
@@ -117,6 +118,7 @@ private:
                 setBackColour(l, *colours.background);
                 setForeColour(l, *colours.text);
                 l->setCursor(Qt::PointingHandCursor);
+                fadeWhenDisabled(l);
                 if (c.toolTip)
                     l->setToolTip(QString::fromUtf8(c.toolTip));
             }

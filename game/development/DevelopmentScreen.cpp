@@ -1,5 +1,6 @@
 #include "DevelopmentScreen.h"
 
+#include "career/FadeWhenDisabled.h"
 #include "flow/Colours.h"
 #include "flow/Controls.h"
 #include "flow/Dialogs.h"
@@ -67,6 +68,7 @@ void onGradient(QWidget* w)
     w->setAutoFillBackground(false);
     setPaletteColours(w, {{QPalette::WindowText, QColor(255, 255, 0)},
                           {QPalette::ButtonText, QColor(255, 255, 0)}});
+    fadeWhenDisabled(w);
 }
 
 QString shownLines(const QString& text)
@@ -188,6 +190,7 @@ void DevelopmentScreen::build()
         list->setGeometry(10, 30, place.width() - 20, place.height() - 40);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         setListBoxColours(list, DesignColours::LabelBack, DesignColours::LabelText);
+        fadeWhenDisabled(list);
         // Nothing is chosen to develop until an environment or a web technology is.
         list->setEnabled(false);
         return list;

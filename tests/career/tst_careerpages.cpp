@@ -273,6 +273,9 @@ void CareerPagesTest::jobsAreTakenUpTheLadder()
     pointAndClick(s, "lblVerst");
     QCOMPARE(h.game.dailyPay, int16_t(3));
     QVERIFY(!label(s, "lblVerst")->isEnabled());
+    // The job held reads as such: its text fades into its background.
+    const QPalette held = label(s, "lblVerst")->palette();
+    QVERIFY(held.color(QPalette::Disabled, QPalette::WindowText) != held.color(QPalette::Active, QPalette::WindowText));
     // The home page keeps the old line until the page is left.
     QCOMPARE(text(s, "lblRab"), QStringLiteral("Безработный, пособие - 1p./день"));
     pressTavorel(s->control("cmdDa2"));
