@@ -87,6 +87,9 @@ bool settingsAndScheme(ShotSession& s)
     MenuScreen* menu = s.flow->openMenu(GameFlow::MenuMode::Start);
     menu->button(5)->click();
     auto* settings = qobject_cast<SettingsScreen*>(window("frmNastroiki"));
+    if (!settings)
+        return false;
+    bool ok = s.save(settings, QStringLiteral("settings-open.png"));
     pick(settings, "Command1", QColor(0, 48, 16));
     pick(settings, "Command2", QColor(40, 170, 70));
     pick(settings, "Command3", QColor(0, 90, 40));
@@ -96,7 +99,7 @@ bool settingsAndScheme(ShotSession& s)
     pick(settings, "Command8", QColor(220, 255, 200));
     settings->findChild<QRadioButton*>(QStringLiteral("Option1"))->click();
     settings->melodyOption(2)->click();
-    bool ok = s.save(settings, QStringLiteral("settings.png"));
+    ok &= s.save(settings, QStringLiteral("settings-chosen.png"));
     settings->confirm();
     QApplication::processEvents();
 
