@@ -4,6 +4,7 @@
 #include "career/TrainingPage.h"
 #include "development/DevelopmentScreen.h"
 #include "hardware/ComputerPage.h"
+#include "internet/InternetScreen.h"
 #include "rest/RestScreen.h"
 #include "settings/SettingsInstall.h"
 #include "software/SoftwarePage.h"
@@ -20,6 +21,7 @@ constexpr Install subsystems[] = {
     installDevelopment,
     installRest,
     installSettings,
+    installInternet,
 };
 } // namespace
 

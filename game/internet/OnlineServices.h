@@ -51,7 +51,7 @@ struct AntivirusOption {
 extern const std::array<AntivirusOption, 3> antivirusOptions;
 
 // The paid places of the entertainment page. Both addresses are of this game's world only.
-inline const QString SiteAddress = QStringLiteral("www.tolmarka-razvlecheniya.tlm");
+inline const QString SiteAddress = QStringLiteral("www.tolmarka.tlm");
 inline const QString ChatAddress = QStringLiteral("chat.tolmarka.tlm");
 QString siteCaption(); // Option2
 QString chatCaption(); // Option1

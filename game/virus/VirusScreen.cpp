@@ -1,0 +1,203 @@
+#include "VirusScreen.h"
+
+#include "virus/Virus.h"
+
+#include "flow/Colours.h"
+#include "flow/Controls.h"
+#include "flow/Dialogs.h"
+#include "flow/GameContext.h"
+#include "flow/MainScreen.h"
+
+#include "hardware/Parts.h"
+#include "software/Programs.h"
+#include "state/GameState.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QProgressBar>
+#include <QRadialGradient>
+#include <QRegion>
+
+namespace {
+struct TextLabel {
+    const char* name;
+    QRect place;
+    const char* text;
+};
+// The message over five labels, and the two actions.
+const TextLabel textLabels[] = {
+    {"lblMsg", {285, 184, 160, 22}, "Есть"},
+    {"Label4", {285, 206, 160, 22}, "предположение,"},
+    {"Label3", {285, 228, 160, 22}, "что компьютер"},
+    {"Label2", {285, 250, 160, 22}, "был заражён"},
+    {"Label5", {285, 272, 160, 22}, "вирусом."},
+};
+const TextLabel actionLabels[] = {
+    {"lblUnictozh", {268, 302, 194, 22}, "Уничтожить антивирусом"},
+    {"lblPropust", {305, 328, 120, 22}, "Пропустить"},
+};
+
+QLabel* makeLabel(QWidget* parent, const TextLabel& t, int points)
+{
+    auto* label = new QLabel(QString::fromUtf8(t.text), parent);
+    label->setObjectName(QString::fromLatin1(t.name));
+    label->setGeometry(t.place);
+    label->setAlignment(Qt::AlignCenter);
+    QFont font(QStringLiteral("Liberation Sans"), points, QFont::Bold);
+    label->setFont(font);
+    setForeColour(label, DesignColours::LabelText);
+    label->setMouseTracking(true);
+    return label;
+}
+
+// The captions the damage sets on the main screen, by label.
+struct DamageCaption {
+    const char* label;
+    std::optional<QString> VirusDamage::*caption;
+};
+constexpr DamageCaption damageCaptions[] = {
+    {"lblRab", &VirusDamage::lblRab},       {"lblMBoard", &VirusDamage::lblMBoard},
+    {"lblProc", &VirusDamage::lblProc},     {"lblVint", &VirusDamage::lblVint},
+    {"lblObiomVint", &VirusDamage::lblObiomVint},
+};
+} // namespace
+
+VirusScreen::VirusScreen(GameContext& context, MainScreen& mainScreen, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_ctx(context), m_main(mainScreen)
+{
+    setObjectName(QStringLiteral("frmVirus"));
+    setWindowTitle(ProgramTitle);
+    setWindowModality(Qt::ApplicationModal);
+    setFixedSize(Width, Height);
+    // Only the star is the window; outside it there is nothing, not even a background.
+    setAttribute(Qt::WA_TranslucentBackground);
+    setMask(QRegion(outline(), Qt::WindingFill));
+    setMouseTracking(true);
+
+    for (const TextLabel& t : textLabels)
+        makeLabel(this, t, 12);
+    for (const TextLabel& t : actionLabels) {
+        QLabel* action = makeLabel(this, t, 10);
+        action->setAutoFillBackground(true);
+        action->setCursor(Qt::PointingHandCursor);
+        action->installEventFilter(this);
+    }
+    colourActions(nullptr);
+}
+
+QPolygon VirusScreen::outline()
+{
+    QPolygon polygon;
+    for (const OutlineVertex& v : virusOutline)
+        polygon << QPoint(v.x, v.y);
+    return polygon;
+}
+
+void VirusScreen::open()
+{
+    if (QWidget* over = parentWidget())
+        move(over->geometry().center() - rect().center());
+    show();
+    raise();
+    activateWindow();
+}
+
+void VirusScreen::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath star;
+    star.setFillRule(Qt::WindingFill);
+    star.addPolygon(QPolygonF(outline()));
+    star.closeSubpath();
+    QRadialGradient glow(QPointF(365, 260), 200);
+    glow.setColorAt(0, QColor(96, 0, 0));
+    glow.setColorAt(1, QColor(8, 0, 0));
+    p.fillPath(star, glow);
+    // The outline runs along the polygon, as the original's line controls did.
+    p.setPen(QPen(QColor(255, 255, 0), 2));
+    p.drawPolygon(outline(), Qt::WindingFill);
+}
+
+void VirusScreen::colourActions(const QLabel* hovered)
+{
+    for (const TextLabel& t : actionLabels) {
+        QLabel* action = control<QLabel>(t.name);
+        setBackColour(action, action == hovered ? HoverColour : RestColour);
+    }
+}
+
+void VirusScreen::mouseMoveEvent(QMouseEvent* event)
+{
+    colourActions(nullptr);
+    QWidget::mouseMoveEvent(event);
+}
+
+bool VirusScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* label = qobject_cast<QLabel*>(watched);
+    if (label && event->type() == QEvent::MouseMove) {
+        colourActions(label);
+        return true; // not passed on to the window, whose own move would undo the colour
+    } else if (label && event->type() == QEvent::MouseButtonPress
+               && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (label->objectName() == QLatin1String("lblUnictozh"))
+            destroyVirus();
+        else
+            letPass();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void VirusScreen::destroyVirus()
+{
+    const DestroyResult result = ::destroyVirus(m_ctx.game);
+    m_ctx.dialogs().tell(this, result.notice.text, ProgramTitle, Dialogs::Icon::None);
+    if (result.closes)
+        closeScreen();
+}
+
+void VirusScreen::letPass()
+{
+    const PassResult result = letVirusPass(m_ctx.game, drawPassOutcome(m_ctx.random()));
+    showVirusDamage(m_main, result.damage);
+    for (const Notice& notice : result.notices)
+        m_ctx.dialogs().tell(this, notice.text, ProgramTitle, Dialogs::Icon::None);
+    closeScreen();
+}
+
+void VirusScreen::closeScreen()
+{
+    hide();
+    emit closed();
+}
+
+void showVirusDamage(MainScreen& main, const VirusDamage& damage)
+{
+    for (const Program* program : damage.programsRemoved) {
+        if (QWidget* mark = main.control(program->indicator))
+            mark->hide();
+    }
+    for (const Part* part : damage.partsBuyable) {
+        if (QWidget* label = main.control(part->label))
+            label->setEnabled(true);
+    }
+    if (damage.jobSelectable) {
+        if (QWidget* job = main.findChild<QWidget*>(*damage.jobSelectable))
+            job->setEnabled(true);
+    }
+    if (damage.diskUsed) {
+        if (auto* bar = main.control<QProgressBar>("prgVint"))
+            bar->setValue(*damage.diskUsed);
+    }
+    for (const DamageCaption& c : damageCaptions) {
+        if (!(damage.*c.caption))
+            continue;
+        if (QWidget* label = main.control(c.label))
+            setCaption(label, *(damage.*c.caption));
+    }
+}
