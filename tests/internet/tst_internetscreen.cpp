@@ -386,7 +386,14 @@ void InternetScreenTest::closeButtonLeavesLikeDisconnect()
 {
     Online o({&G::modemRadio, &G::installedWin98});
     o.connectModem();
+    o.click("lblPO_S");
+    o.completeLoad();
+    o.click("Option14"); // no project to sell, but the option stays chosen
+    QCOMPARE(o.lastTold().text, QStringLiteral("Товарищ Вася, у Вас нет проекта!"));
+    QVERIFY(o.control<QRadioButton>("Option14")->isChecked());
     o.press("cmdClose");
+    QVERIFY(!o.control<QRadioButton>("Option14")->isChecked());
+    QCOMPARE(o.tab(), 0);
     QVERIFY(!o.screen->session().connected());
     QVERIFY(!o.screen->isVisible());
     QVERIFY(o.main->isVisible());
