@@ -5,6 +5,9 @@
 
 #include <fluidsynth.h>
 
+#include <atomic>
+#include <thread>
+
 namespace {
 constexpr double SampleRate = 44100.0;
 
@@ -26,22 +29,27 @@ void silenceFluidSynthLog()
 }
 } // namespace
 
-// One melody sounding: its settings, synthesiser, file player and audio output, freed in the
-// reverse order so the audio thread is gone before anything it renders.
+// One melody sounding: its settings, synthesiser, audio output and file player. The sound
+// font is loaded on a thread of its own, so the screen that asks for music does not wait for
+// it; the file player starts once the font is there. Everything is freed in reverse order
+// after that thread has finished, so the audio thread is gone before anything it renders.
 struct FluidSynthPlayer::Voice {
     QByteArray midi;
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
-    fluid_player_t* player = nullptr;
     fluid_audio_driver_t* driver = nullptr;
+    std::atomic<fluid_player_t*> player{nullptr};
+    std::thread loader;
 
     ~Voice()
     {
+        if (loader.joinable())
+            loader.join();
         if (driver)
             delete_fluid_audio_driver(driver);
-        if (player) {
-            fluid_player_stop(player);
-            delete_fluid_player(player);
+        if (fluid_player_t* p = player.load()) {
+            fluid_player_stop(p);
+            delete_fluid_player(p);
         }
         if (synth)
             delete_fluid_synth(synth);
@@ -49,19 +57,26 @@ struct FluidSynthPlayer::Voice {
             delete_fluid_settings(settings);
     }
 
-    bool startPlayer()
+    void loadAndPlay(const QString& font)
     {
-        player = new_fluid_player(synth);
-        if (!player)
-            return false;
-        fluid_player_set_loop(player, -1);
-        return fluid_player_add_mem(player, midi.constData(), size_t(midi.size())) == FLUID_OK &&
-               fluid_player_play(player) == FLUID_OK;
+        if (fluid_synth_sfload(synth, native(font).constData(), 1) == FLUID_FAILED)
+            return;
+        fluid_player_t* p = new_fluid_player(synth);
+        if (!p)
+            return;
+        fluid_player_set_loop(p, -1);
+        if (fluid_player_add_mem(p, midi.constData(), size_t(midi.size())) != FLUID_OK ||
+            fluid_player_play(p) != FLUID_OK) {
+            delete_fluid_player(p);
+            return;
+        }
+        player.store(p);
     }
 
     bool playing() const
     {
-        return player && fluid_player_get_status(player) == FLUID_PLAYER_PLAYING;
+        fluid_player_t* p = player.load();
+        return p && fluid_player_get_status(p) == FLUID_PLAYER_PLAYING;
     }
 };
 
@@ -128,27 +143,30 @@ std::unique_ptr<FluidSynthPlayer::Voice> FluidSynthPlayer::startVoice(const QByt
     }
 
     voice->synth = new_fluid_synth(s);
-    if (!voice->synth || fluid_synth_sfload(voice->synth, native(font).constData(), 1) == FLUID_FAILED) {
-        m_unavailable = true;
-        return nullptr;
-    }
-    if (!voice->startPlayer())
+    if (!voice->synth)
         return nullptr;
 
+    // The audio output first: where there is none, nothing more is loaded, now or later.
     QStringList drivers = m_options.audioDrivers;
-    if (drivers.isEmpty())
-        drivers << QString() << QStringLiteral("pulseaudio") << QStringLiteral("alsa");
+    if (drivers.isEmpty()) {
+        drivers << QStringLiteral("pulseaudio");
+        // Without ALSA's device nodes its library only complains on the terminal.
+        if (QFileInfo::exists(QStringLiteral("/dev/snd")))
+            drivers << QStringLiteral("alsa");
+    }
     for (const QString& driver : drivers) {
-        if (!driver.isEmpty() &&
-            fluid_settings_setstr(s, "audio.driver", driver.toLatin1().constData()) != FLUID_OK)
+        if (fluid_settings_setstr(s, "audio.driver", driver.toLatin1().constData()) != FLUID_OK)
             continue;
         voice->driver = new_fluid_audio_driver(s, voice->synth);
         if (voice->driver)
-            return voice;
+            break;
     }
-    // No audio output: remembered, so the game does not try again on every request.
-    m_unavailable = true;
-    return nullptr;
+    if (!voice->driver) {
+        m_unavailable = true;
+        return nullptr;
+    }
+    voice->loader = std::thread([v = voice.get(), font] { v->loadAndPlay(font); });
+    return voice;
 }
 
 void FluidSynthPlayer::play(const QString& fileName)

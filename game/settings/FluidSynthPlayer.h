@@ -1,7 +1,8 @@
 // The music player of the game: General MIDI playback with libfluidsynth.
 //
 // Each melody that plays gets its own synthesiser and audio output, rendered on fluidsynth's
-// own audio thread; the game's thread only starts and stops them. Nothing is created before
+// own audio thread; the game's thread only starts and stops them (the sound font loads on a
+// short-lived thread of its own, so asking for music never holds up a screen). Nothing is created before
 // the first melody is asked for, and everything of a melody is freed when it stops, so with
 // the music off the game does no audio work at all. A melody loops by itself until stopped.
 //
@@ -27,7 +28,8 @@ public:
         // Sound fonts tried in order; empty: fluidsynth's own default, then the General MIDI
         // fonts Debian installs under /usr/share/sounds/sf2.
         QStringList soundFonts;
-        // Audio drivers tried in order; empty: fluidsynth's default, then pulseaudio, alsa.
+        // Audio drivers tried in order; empty: pulseaudio, then alsa where the machine has
+        // ALSA devices.
         QStringList audioDrivers;
         // For the "file" driver: where the rendered sound goes (raw 16-bit samples).
         QString outputFile;

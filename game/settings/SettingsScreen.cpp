@@ -42,10 +42,12 @@ QWidget* named(QWidget* root, const char* name)
 
 // Option buttons and the check box: yellow text, and a dark red well for the mark, so the
 // mark shows on the screen's dark body.
+constexpr uint32_t OptionWell = 0x00006E;
+
 void optionLook(QAbstractButton* button)
 {
     setForeColour(button, DesignColours::LabelText);
-    setPaletteColours(button, {{QPalette::Base, QColor(110, 0, 0)}});
+    setPaletteColours(button, {{QPalette::Base, toQColor(OptionWell)}});
 }
 
 // The preview's sample labels lbl1 to lbl3, the catalogue labels in miniature.

@@ -50,8 +50,6 @@ private slots:
     void failedSavesKeepThePreviousFile();
     void anUncreatableFolderIsReported();
 
-    void badLoadsChangeNothing_data();
-    void badLoadsChangeNothing();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -270,51 +268,6 @@ void SavedGamesTest::anUncreatableFolderIsReported()
     QVERIFY(failure);
     QVERIFY2(failure->text.contains(QStringLiteral("не удалось создать папку")), qPrintable(failure->text));
     QCOMPARE(failure->icon, SettingsNotice::Icon::Exclamation);
-}
-
-void SavedGamesTest::badLoadsChangeNothing_data()
-{
-    QTest::addColumn<QString>("selected");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("nothing selected") << "" << "выберите в списке";
-    QTest::newRow("gone since it was listed") << "gone.sav" << "не найден";
-    QTest::newRow("empty file") << "empty.sav" << "файл пуст";
-    QTest::newRow("short file") << "short.sav" << "обрывается";
-    QTest::newRow("text longer than its record") << "longtext.sav" << "длина текста 200";
-    QTest::newRow("mood not a number") << "nan.sav" << "не число";
-    QTest::newRow("a folder, not a file") << "folder.sav" << "«";
-}
-
-void SavedGamesTest::badLoadsChangeNothing()
-{
-    QFETCH(QString, selected);
-    QFETCH(QString, reason);
-    const QDir dir(m_dir->path());
-    QString why;
-    QByteArray good = encodeSavedGame(playedGame("Другой"), &why);
-    QVERIFY(!good.isEmpty());
-    writeAll(dir.filePath("empty.sav"), {});
-    writeAll(dir.filePath("short.sav"), good.left(10 * SavedRecordSize));
-    QByteArray longText = good;
-    longText[SavedRecordSize] = char(200); // record 2, the player's name
-    writeAll(dir.filePath("longtext.sav"), longText);
-    QByteArray nan = good;
-    for (int i = 0; i < 4; ++i)
-        nan[2 * SavedRecordSize + i] = char(0xFF); // record 3, the mood
-    writeAll(dir.filePath("nan.sav"), nan);
-    dir.mkpath("folder.sav");
-
-    FixedFolder folder(dir.path());
-    GameState running = playedGame();
-    running.settingsConfirmed = False;
-    running.colourText = 0x123456;
-    running.melody2On = True;
-    const GameState before = running;
-    const auto failure = loadFromFolder(running, folder, selected);
-    QVERIFY(failure);
-    QVERIFY2(failure->text.contains(reason), qPrintable(failure->text));
-    QCOMPARE(failure->icon, SettingsNotice::Icon::Exclamation);
-    QVERIFY(running == before);
 }
 
 QTEST_GUILESS_MAIN(SavedGamesTest)

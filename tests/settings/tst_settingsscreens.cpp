@@ -323,8 +323,10 @@ void SettingsScreensTest::badLoadsLeaveEverythingAsItWas_data()
     QTest::addColumn<QString>("selected"); // empty: no file clicked
     QTest::addColumn<QString>("reason");
     QTest::newRow("no file selected") << "" << "выберите в списке";
+    QTest::newRow("empty file") << "empty.sav" << "файл пуст";
     QTest::newRow("short file") << "short.sav" << "обрывается";
     QTest::newRow("broken text length") << "broken.sav" << "длина текста";
+    QTest::newRow("mood not a number") << "nan.sav" << "не число";
     QTest::newRow("unreadable: a folder now") << "folder.sav" << "«";
     QTest::newRow("deleted after it was listed") << "gone.sav" << "не найден";
 }
@@ -336,7 +338,12 @@ void SettingsScreensTest::badLoadsLeaveEverythingAsItWas()
     Game g;
     QString why;
     const QByteArray good = encodeSavedGame(savedGameOf("Чужой"), &why);
+    writeAll(g.dir.filePath("empty.sav"), {});
     writeAll(g.dir.filePath("short.sav"), good.left(600));
+    QByteArray nan = good;
+    for (int i = 0; i < 4; ++i)
+        nan[2 * SavedRecordSize + i] = char(0xFF); // record 3, the mood
+    writeAll(g.dir.filePath("nan.sav"), nan);
     QByteArray broken = good;
     broken[SavedRecordSize] = char(0x7F);
     writeAll(g.dir.filePath("broken.sav"), broken);
