@@ -130,6 +130,7 @@ private slots:
     void badNamesAreRefusedAndNothingIsWritten();
     void failedWritesKeepThePreviousFile_data();
     void failedWritesKeepThePreviousFile();
+    void anUnwritableFolderIsReported();
     void cancelClosesWithoutSaving();
 
     void loadingBringsTheGameOntoEveryScreen();
@@ -264,6 +265,23 @@ void SettingsScreensTest::failedWritesKeepThePreviousFile()
     QVERIFY2(told.contains(QStringLiteral("Прежний файл «game.sav» остался как был.")), qPrintable(told));
     QCOMPARE(readAll(g.dir.filePath("game.sav")), previous);
     QVERIFY(dialog && dialog->isVisible());
+}
+
+void SettingsScreensTest::anUnwritableFolderIsReported()
+{
+    Game g;
+    writeAll(g.dir.filePath("file"), "x");
+    FixedFolder inside(g.dir.filePath("file/saves")); // a folder that cannot be made
+    g.h.flow->context().services.saves = &inside;
+    g.h.newGame();
+    QPointer<QWidget> dialog = openFromMenu(g, 1, "frmSave");
+    QTest::keyClicks(child<QLineEdit>(dialog, "txtSave"), QStringLiteral("game"));
+    press(child(dialog, "cmdSave"));
+    QVERIFY(!g.h.dialogs.asked.isEmpty());
+    const QString told = g.h.dialogs.asked.last().text;
+    QVERIFY2(told.contains(QStringLiteral("не удалось создать папку")), qPrintable(told));
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(child<QLineEdit>(dialog, "txtSave")->text(), QStringLiteral("game"));
 }
 
 void SettingsScreensTest::cancelClosesWithoutSaving()
