@@ -119,13 +119,6 @@ void CareerPagesTest::courseHoverShowsPriceProgramAndVerdict_data()
     QTest::newRow("VB with 401") << "lblVB" << 401 << true
         << "Стоимость обучения: 400 p.\nУстановить Microsoft Visual Basic" << "Обучение возможно"
         << "Версия 6 и выше - профессиональное программирование в удобной среде";
-    QTest::newRow("VB not installed") << "lblVB" << 1000 << false
-        << "Стоимость обучения: 400 p.\nУстановить Microsoft Visual Basic" << "Обучение невозможно"
-        << "Версия 6 и выше - профессиональное программирование в удобной среде";
-    QTest::newRow("Windows 98") << "lblWin98" << 550 << false
-        << "Стоимость обучения: 100 p." << "Обучение возможно" << "";
-    QTest::newRow("Dreamweaver with 60") << "lblMacroDream" << 60 << true
-        << "Стоимость обучения: 95 p.\nУстановить Macromedia Dreamweaver" << "Обучение невозможно" << "";
     QTest::newRow("Fox Pro") << "lblVFP" << 550 << true
         << "Стоимость обучения: 400 p.\nУстановить Microsoft Visual Fox Pro" << "Обучение возможно"
         << "Программирование на профессиональном уровне";
