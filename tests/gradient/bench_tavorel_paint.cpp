@@ -57,6 +57,28 @@ protected:
     }
 };
 
+// For comparison: a widget whose whole paint is copying a picture of its size, the least any
+// widget that shows kept pixels does.
+class PictureWidget : public QWidget {
+public:
+    PictureWidget() : m_picture(ButtonSize, QImage::Format_RGB32)
+    {
+        m_picture.fill(QColor(0x80, 0, 0));
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        resize(ButtonSize);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.drawImage(0, 0, m_picture);
+    }
+
+private:
+    QImage m_picture;
+};
+
 // What a first paint is measured against: the same 401 bands as plain fills.
 struct PlainBands {
     QImage image{BandsSize, QImage::Format_RGB32};
@@ -156,15 +178,19 @@ private slots:
         GradientWidget gradientWidget;
         gradientWidget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&gradientWidget));
+        PictureWidget pictureWidget;
+        pictureWidget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pictureWidget));
         Step fillStep{[&] { fill.run(); }, 400};
         Step repaintStep{[&] { button->repaint(); }, 400};
         Step widgetStep{[&] { gradientWidget.repaint(); }, 400};
+        Step pictureStep{[&] { pictureWidget.repaint(); }, 400};
         Step bandsStep{[&] { bands.run(); }, 40};
         Step firstStep{[&] {
             banded->PaintControl();
             banded->repaint();
         }, 40};
-        measure({&fillStep, &repaintStep, &widgetStep, &bandsStep, &firstStep});
+        measure({&fillStep, &repaintStep, &widgetStep, &pictureStep, &bandsStep, &firstStep});
         const double fillTime = fillStep.best;
         const double repaintTime = repaintStep.best;
         const double bandsTime = bandsStep.best;
@@ -172,7 +198,8 @@ private slots:
         qInfo("gradient fill 400x60:      %7.2f us", fillTime);
         qInfo("unchanged repaint 400x60:  %7.2f us = %.2f x the fill (limit 3)", repaintTime,
               repaintTime / fillTime);
-        qInfo("repaint of a widget that only fills that gradient: %7.2f us", widgetStep.best);
+        qInfo("  a widget that only fills that gradient:  %7.2f us", widgetStep.best);
+        qInfo("  a widget that only copies a picture:     %7.2f us", pictureStep.best);
         qInfo("401 plain bands 400x400:   %7.2f us", bandsTime);
         qInfo("first paint, 401 bands:    %7.2f us = %.2f x the bands (limit 2)", firstTime,
               firstTime / bandsTime);
