@@ -293,29 +293,37 @@ void paintFull(QPainter& painter, const Tavorel& control, const TavorelState& s)
     drawCaption(painter, drawing, ascent, vertical, text, at + QPoint(1, 1), colourOf(s.foreColor));
 }
 
-PaintKey paintKey(const Tavorel& control, const TavorelState& s, qreal devicePixelRatio)
+bool updatePaintKey(PaintKey& key, const Tavorel& control, const TavorelState& s, qreal devicePixelRatio)
 {
-    PaintKey key;
-    key.size = control.size();
-    key.dpiX = control.logicalDpiX();
-    key.dpiY = control.logicalDpiY();
-    key.devicePixelRatio = devicePixelRatio;
-    key.palette = QApplication::palette().cacheKey();
-    key.surfaceFont = control.font();
-    key.backColor = s.backColor;
-    key.colorShadow = s.colorShadow;
-    key.foreColor = s.foreColor;
-    key.vuzedovi = s.vuzedovi;
-    key.gradientOrientation = s.gradientOrientation;
-    key.textOrientation = s.textOrientation;
-    key.textAlign = s.textAlign;
-    key.style = s.style;
-    key.text3D = s.text3D;
-    std::copy(std::begin(s.startRgb), std::end(s.startRgb), key.startRgb);
-    std::copy(std::begin(s.endRgb), std::end(s.endRgb), key.endRgb);
-    key.drawnFont = s.drawnFont;
-    key.caption = s.caption;
-    return key;
+    bool changed = false;
+    const auto take = [&changed](auto& field, const auto& value) {
+        if (!(field == value)) {
+            field = value;
+            changed = true;
+        }
+    };
+    take(key.size, control.size());
+    take(key.dpiX, control.logicalDpiX());
+    take(key.dpiY, control.logicalDpiY());
+    take(key.devicePixelRatio, devicePixelRatio);
+    take(key.palette, QApplication::palette().cacheKey());
+    take(key.surfaceFont, control.font());
+    take(key.backColor, s.backColor);
+    take(key.colorShadow, s.colorShadow);
+    take(key.foreColor, s.foreColor);
+    take(key.vuzedovi, s.vuzedovi);
+    take(key.gradientOrientation, s.gradientOrientation);
+    take(key.textOrientation, s.textOrientation);
+    take(key.textAlign, s.textAlign);
+    take(key.style, s.style);
+    take(key.text3D, s.text3D);
+    for (int channel = 0; channel < 3; ++channel) {
+        take(key.startRgb[channel], s.startRgb[channel]);
+        take(key.endRgb[channel], s.endRgb[channel]);
+    }
+    take(key.drawnFont, s.drawnFont);
+    take(key.caption, s.caption);
+    return changed;
 }
 
 void paintPicture(QPainter& painter, const Tavorel& control, TavorelState& s)
@@ -333,16 +341,14 @@ void paintPicture(QPainter& painter, const Tavorel& control, TavorelState& s)
         paintFull(painter, control, s);
         return;
     }
-    PaintKey key = paintKey(control, s, dpr);
-    const bool sameLook = s.picture != Picture::None && s.pictureKey == key;
-    if (sameLook && s.picture == Picture::Kept) {
+    const bool changed = updatePaintKey(s.pictureKey, control, s, dpr);
+    if (!changed && s.picture == Picture::Kept) {
         painter.drawImage(0, 0, s.pictureImage);
         return;
     }
-    if (!sameLook) {
+    if (changed || s.picture == Picture::None) {
         // A look painted once goes straight to the device; only one shown again is kept.
         s.picture = Picture::Seen;
-        s.pictureKey = std::move(key);
         paintFull(painter, control, s);
         return;
     }

@@ -37,8 +37,6 @@ struct PaintKey {
     short endRgb[3] = {0, 0, 0};
     QFont drawnFont;
     QString caption;
-
-    bool operator==(const PaintKey&) const = default;
 };
 
 // How far the control has got with keeping the picture of its current look: not at all,
@@ -110,8 +108,9 @@ PixelGeometry pixelGeometry(const QWidget& control);
 // ControlError from the font description; the caller reports it.
 void paintFull(QPainter& painter, const Tavorel& control, const TavorelState& state);
 
-// The key of the control's current picture on a device with the given pixel ratio.
-PaintKey paintKey(const Tavorel& control, const TavorelState& state, qreal devicePixelRatio);
+// Brings the key up to date with the control painted at the given pixel ratio; true when
+// anything in it changed.
+bool updatePaintKey(PaintKey& key, const Tavorel& control, const TavorelState& state, qreal devicePixelRatio);
 
 // Paints the full picture, copying the kept one while nothing it depends on has changed and
 // no full paint asked for a new one. A new look is painted straight onto the device the first
