@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Trevinor with AddressSanitizer and UndefinedBehaviorSanitizer (installing what is
-# missing) and runs the whole test suite headless, the saved-game fuzzer included.
+# missing) and runs the whole test suite headless, the two fuzzers included.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/deps.sh
@@ -11,7 +11,8 @@ if command -v clang++ >/dev/null; then
   cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DTREVINOR_FUZZ_ONLY=ON >/dev/null
   cmake --build build-fuzz
-  fuzzer_args=(-DTREVINOR_FUZZER="$PWD/build-fuzz/bin/fuzz_savegame")
+  fuzzer_args=(-DTREVINOR_FUZZER="$PWD/build-fuzz/bin/fuzz_savegame"
+               -DTREVINOR_PROPERTIES_FUZZER="$PWD/build-fuzz/bin/fuzz_properties")
 fi
 
 cmake -S . -B build-tests -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTREVINOR_SANITIZE=ON "${fuzzer_args[@]}"
