@@ -134,7 +134,7 @@ int main(int argc, char** argv)
     for (const auto& [name, play] : seeds) {
         GameState g = started();
         play(g);
-        const QString error = saveGame(g, folder.filePath(QString::fromLatin1(name) + QStringLiteral(".sav")));
+        const QString error = saveGame(g, folder.filePath(QString::fromLatin1(name)));
         if (!error.isEmpty()) {
             std::fprintf(stderr, "%s\n", qPrintable(error));
             return 1;
