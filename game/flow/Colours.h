@@ -49,6 +49,25 @@ inline constexpr uint32_t WindowBody = 0x000018;
 inline constexpr uint32_t Hover = 0x0000FF;      // a hovered label
 } // namespace DesignColours
 
+// The frame around the scheme: the menu, the toolbar, the status bars and the slider. These do
+// not follow the colour scheme.
+namespace ChromeColours {
+inline constexpr uint32_t MenuButton = 0x0000C0;          // RGB 192, 0, 0
+inline constexpr uint32_t MenuButtonHighlight = 0x0080FF; // RGB 255, 128, 0
+inline const QColor MenuButtonText{255, 255, 0};
+inline const QColor MenuHighlightText{64, 0, 0};
+inline const QColor MenuBodyTop{64, 0, 0};
+inline const QColor MenuBodyBottom{16, 0, 0};
+inline const QColor MenuTitleShadow{0, 0, 0, 160};
+inline const QColor MenuTitle{255, 255, 0};
+inline const QColor MenuSubtitle{255, 200, 120};
+inline const QColor BarBack{48, 0, 0};   // toolbar and status bars
+inline const QColor BarButton{96, 0, 0};
+inline const QColor BarText{255, 255, 0};
+inline const QColor SliderHandle{255, 200, 0};
+inline const QColor SliderGroove{255, 220, 120};
+} // namespace ChromeColours
+
 // The bars of the main screen (mood, disk usage): filled part and empty part.
 namespace BarColours {
 inline const QColor Used{255, 200, 0};

@@ -6,10 +6,16 @@
 #include "Controls.h"
 #include "NavigationRules.h"
 
+#include "hardware/Parts.h"
+#include "software/Programs.h"
+
+#include <QByteArray>
 #include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QSlider>
+
+#include <vector>
 
 namespace {
 constexpr int SummaryTop = 30, SummaryRow = 23;
@@ -28,7 +34,7 @@ struct CaptionedValue {
 };
 
 void createCaptionedValues(QWidget* page, const char* panel,
-                           std::initializer_list<CaptionedValue> rows,
+                           const std::vector<CaptionedValue>& rows,
                            QRect (*captionPlace)(int), QRect (*valuePlace)(int))
 {
     int row = 0;
@@ -37,6 +43,23 @@ void createCaptionedValues(QWidget* page, const char* panel,
         createLabel(page, {r.valueLabel, panel, valuePlace(row), "", LabelKind::Value});
         ++row;
     }
+}
+
+// The computer summary, a row per hardware category; its caption labels are numbered from
+// Label17 on.
+std::vector<CaptionedValue> summaryRows()
+{
+    static const std::vector<QByteArray> names = [] {
+        std::vector<QByteArray> n;
+        for (size_t i = 0; i < categories.size(); ++i)
+            n.push_back("Label" + QByteArray::number(int(17 + i)));
+        return n;
+    }();
+    std::vector<CaptionedValue> rows;
+    for (size_t i = 0; i < categories.size(); ++i)
+        rows.push_back({names[i].constData(), categories[i].summaryCaption,
+                        categories[i].summaryLabel});
+    return rows;
 }
 
 // The speed slider's positions 0, 1 and 2.
@@ -67,9 +90,8 @@ void addSoftwarePanel(QWidget* page)
     auto* list = new QComboBox(panel);
     list->setObjectName(QStringLiteral("cmbProgrObesp"));
     list->setGeometry(12, 34, SoftwarePanelWidth - 24, 26);
-    list->addItems({QStringLiteral("Операционная система:"),
-                    QStringLiteral("Среда разработки приложений:"), QStringLiteral("Антивирус:"),
-                    QStringLiteral("Другое:")});
+    for (const SectionInfo& section : sections)
+        list->addItem(QString::fromUtf8(section.entry));
     list->setCurrentIndex(-1);
     list->setPlaceholderText(QStringLiteral("Выберите раздел"));
     setListBoxColours(list, DesignColours::PanelEnd, DesignColours::LabelText);
@@ -101,17 +123,7 @@ void buildHomePage(QWidget* page)
     }, playerCaption, playerValue);
 
     // The computer summary: the categories marked (*) make a complete computer.
-    createCaptionedValues(page, "Tavorel16", {
-        {"Label17", "Плата ЦП (*):", "lblMBoard"},
-        {"Label18", "Винчестер (*):", "lblVint"},
-        {"Label19", "Процессор (*):", "lblProc"},
-        {"Label20", "Звуковая плата:", "lblZwukPl"},
-        {"Label21", "Память (*):", "lblOZU"},
-        {"Label22", "Плата SVGA (*):", "lblSVGA"},
-        {"Label23", "Монитор (*):", "lblMonitor"},
-        {"Label24", "CD-ROM (*):", "lblCDROM"},
-        {"Label25", "Модем:", "lblModem"},
-    }, summaryCaption, summaryValue);
+    createCaptionedValues(page, "Tavorel16", summaryRows(), summaryCaption, summaryValue);
 
     createLabels(page, {
         {"lblPercent", "Tavorel9", {128, 38, 44, 26}, "", LabelKind::Centred},
@@ -141,8 +153,8 @@ void buildHomePage(QWidget* page)
     speed->setPageStep(1);
     speed->setTickPosition(QSlider::TicksBelow);
     speed->setTickInterval(1);
-    setPaletteColours(speed, {{QPalette::Highlight, QColor(255, 200, 0)},
-                              {QPalette::Button, QColor(255, 220, 120)}});
+    setPaletteColours(speed, {{QPalette::Highlight, ChromeColours::SliderHandle},
+                              {QPalette::Button, ChromeColours::SliderGroove}});
 
     // What the slider's three positions mean, under its ticks.
     for (const SpeedCaption& c : speedCaptions) {

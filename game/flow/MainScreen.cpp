@@ -141,10 +141,10 @@ void MainScreen::buildToolbar()
     m_toolbar->setMovable(false);
     m_toolbar->setIconSize(QSize(32, 32));
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    setPaletteColours(m_toolbar, {{QPalette::Window, QColor(48, 0, 0)},
-                                  {QPalette::Button, QColor(96, 0, 0)},
-                                  {QPalette::ButtonText, QColor(255, 255, 0)},
-                                  {QPalette::WindowText, QColor(255, 255, 0)}});
+    setPaletteColours(m_toolbar, {{QPalette::Window, ChromeColours::BarBack},
+                                  {QPalette::Button, ChromeColours::BarButton},
+                                  {QPalette::ButtonText, ChromeColours::BarText},
+                                  {QPalette::WindowText, ChromeColours::BarText}});
     m_toolbar->setAutoFillBackground(true);
     for (const ToolbarKeyRow& row : toolbarKeys) {
         const QString key = QString::fromLatin1(row.key);

@@ -58,8 +58,8 @@ void paintButton(QPushButton* button, uint32_t colour)
 {
     setBackColour(button, colour);
     const QColor face = toQColor(colour);
-    const QColor text = colour == MenuScreen::HighlightColour ? QColor(64, 0, 0)
-                                                              : QColor(255, 255, 0);
+    const QColor text = colour == MenuScreen::HighlightColour ? ChromeColours::MenuHighlightText
+                                                              : ChromeColours::MenuButtonText;
     button->setStyleSheet(
         QStringLiteral("QPushButton { background-color: %1; color: %2; border: 2px outset %3;"
                        " border-radius: 6px; }"
@@ -173,23 +173,23 @@ void MenuScreen::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient body(0, 0, 0, height());
-    body.setColorAt(0, QColor(64, 0, 0));
-    body.setColorAt(1, QColor(16, 0, 0));
+    body.setColorAt(0, ChromeColours::MenuBodyTop);
+    body.setColorAt(1, ChromeColours::MenuBodyBottom);
     p.fillRect(rect(), body);
 
     QFont title = menuFont();
     title.setPointSize(30);
     p.setFont(title);
     const QRect titleBox(0, 14, width(), 56);
-    p.setPen(QColor(0, 0, 0, 160));
+    p.setPen(ChromeColours::MenuTitleShadow);
     p.drawText(titleBox.translated(3, 3), Qt::AlignCenter, ProgramTitle);
-    p.setPen(QColor(255, 255, 0));
+    p.setPen(ChromeColours::MenuTitle);
     p.drawText(titleBox, Qt::AlignCenter, ProgramTitle);
 
     QFont subtitle = font();
     subtitle.setPointSize(10);
     p.setFont(subtitle);
-    p.setPen(QColor(255, 200, 120));
+    p.setPen(ChromeColours::MenuSubtitle);
     p.drawText(QRect(0, 70, width(), 22), Qt::AlignCenter, QStringLiteral("Главное меню"));
 }
 

@@ -1,6 +1,7 @@
 // The main menu frmMenu: seven buttons that start, continue, save, load and end a game.
 #pragma once
 
+#include "Colours.h"
 #include "NavigationRules.h"
 
 #include <QWidget>
@@ -14,8 +15,8 @@ class QPushButton;
 class MenuScreen : public QWidget {
     Q_OBJECT
 public:
-    static constexpr uint32_t NormalColour = 0x0000C0;    // RGB 192, 0, 0
-    static constexpr uint32_t HighlightColour = 0x0080FF; // RGB 255, 128, 0
+    static constexpr uint32_t NormalColour = ChromeColours::MenuButton;
+    static constexpr uint32_t HighlightColour = ChromeColours::MenuButtonHighlight;
 
     explicit MenuScreen(GameContext& context, QWidget* parent = nullptr);
 

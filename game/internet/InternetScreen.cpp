@@ -300,8 +300,8 @@ void InternetScreen::build()
     m_statusBar = new QStatusBar(this);
     m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
     m_statusBar->setSizeGripEnabled(false);
-    setPaletteColours(m_statusBar, {{QPalette::Window, QColor(48, 0, 0)},
-                                    {QPalette::WindowText, QColor(255, 255, 0)}});
+    setPaletteColours(m_statusBar, {{QPalette::Window, ChromeColours::BarBack},
+                                    {QPalette::WindowText, ChromeColours::BarText}});
     m_statusBar->setAutoFillBackground(true);
 }
 
