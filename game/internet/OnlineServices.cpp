@@ -1,5 +1,7 @@
 #include "OnlineServices.h"
 
+#include "development/Levels.h"
+
 #include <algorithm>
 
 namespace {
@@ -43,24 +45,6 @@ const std::array<OnlineService, 15> onlineServices{{
      "Вы посетили чат <Тольмарская болталка>", nullptr},
 }};
 
-const std::array<SaleLevel, 15> saleLevels{{
-    {"Приложение I уровня ", 50},
-    {"Приложение II уровня ", 70},
-    {"Приложение III уровня ", 90},
-    {"Приложение IV уровня ", 110},
-    {"Приложение V уровня ", 120},
-    {"Приложение VI уровня ", 130},
-    {"Приложение VII уровня ", 139},
-    {"Приложение VIII уровня ", 200},
-    {"Приложение IX уровня ", 220},
-    {"Приложение X уровня ", 230},
-    {"Приложение XI уровня ", 250},
-    {"Приложение XII уровня ", 500},
-    {"Приложение XIII уровня ", 520},
-    {"Приложение XIV уровня ", 537},
-    {"Приложение XV уровня ", 570},
-}};
-
 const std::array<AntivirusOption, 3> antivirusOptions{{
     {"optDr", "Dr. Web", &G::installedAntiDr},
     {"optNorton", "Norton Antivirus", &G::installedAntiNorton},
@@ -91,11 +75,11 @@ QString toPlayer(const GameState& g, const char* text)
 }
 
 // The level a sale is paid by; nothing for a level the table does not know (a damaged game).
-const SaleLevel* levelForSale(const GameState& g)
+const DesktopLevel* levelForSale(const GameState& g)
 {
-    if (g.finishedProjectType < 0 || g.finishedProjectType >= int32_t(saleLevels.size()))
+    if (g.finishedProjectType < 0 || g.finishedProjectType >= int32_t(desktopLevels.size()))
         return nullptr;
-    return &saleLevels[size_t(g.finishedProjectType)];
+    return &desktopLevels[size_t(g.finishedProjectType)];
 }
 
 bool allDatabasesDownloaded(const GameState& g)
@@ -142,14 +126,15 @@ ServiceStart beginService(GameState& g, const OnlineService& service,
 ServiceEnd finishService(GameState& g, const OnlineService& service)
 {
     if (service.condition == C::Project) {
-        const SaleLevel* level = levelForSale(g);
+        const DesktopLevel* level = levelForSale(g);
         if (g.projectName.isEmpty() || !level)
             return {*refuse(toPlayer(g, ", у Вас нет проекта!")).refusal, std::nullopt};
-        const QString price = QString::number(level->price);
+        const QString price = QString::number(level->salePrice);
         ServiceEnd end;
-        end.saleLogLine = QString::fromUtf8(level->logWords) + g.projectName
+        end.saleLogLine = QStringLiteral("Приложение %1 уровня ").arg(QLatin1String(level->numeral))
+                          + g.projectName
                           + QStringLiteral(" Продано за ") + price + QStringLiteral(" р.\r\n");
-        g.money += Currency::fromRoubles(level->price);
+        g.money += Currency::fromRoubles(level->salePrice);
         end.message = {Notice::Kind::Result,
                        toPlayer(g, ", Вы продали свою программу ") + QLatin1Char('"')
                            + g.projectName + QLatin1Char('"') + QStringLiteral(" за ") + price

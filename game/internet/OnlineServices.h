@@ -25,7 +25,7 @@ struct OnlineService {
     const char* caption;    // nullptr: the visits, whose captions carry their address
     int tab;                // page of SSTab1 the service loads
     const char* statusText; // shown in the status bar during the load
-    int price;              // roubles taken (the sale's price comes from saleLevels)
+    int price;              // roubles taken (a sale's price comes from its level)
     ServiceCondition condition;
     Flag GameState::*flag;  // set by the service, or nullptr
     float moodGain;         // the visits raise the mood, up to 100
@@ -34,13 +34,6 @@ struct OnlineService {
 };
 extern const std::array<OnlineService, 15> onlineServices;
 const OnlineService* onlineService(const QString& control);
-
-// What a finished application sells for, by its level, with the words of the sales log.
-struct SaleLevel {
-    const char* logWords;
-    int price;
-};
-extern const std::array<SaleLevel, 15> saleLevels;
 
 // The antivirus options of the update page, examined in this order.
 struct AntivirusOption {
