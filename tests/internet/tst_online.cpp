@@ -1,5 +1,7 @@
 // Going online: the connect rule, the online clock and its billing, the dial-up status, the
 // two layouts, the page load on its clock, the disconnect's infection coin, and the services.
+#include "support/RecordingRandom.h"
+
 #include "internet/Online.h"
 #include "internet/OnlineServices.h"
 #include "state/GameState.h"
@@ -16,22 +18,6 @@ Q_DECLARE_METATYPE(FlagList)
 Q_DECLARE_METATYPE(Flag GameState::*)
 
 namespace {
-// Draws what the test says, in order; records every range asked for.
-class RecordingRandom final : public RandomSource {
-public:
-    std::deque<int> values;
-    QList<int> asked;
-    int below(int n) override
-    {
-        asked.append(n);
-        if (values.empty())
-            return 0;
-        const int v = values.front();
-        values.pop_front();
-        return v;
-    }
-};
-
 GameState newPlayer(int money = 550)
 {
     GameState g;

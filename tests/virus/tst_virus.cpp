@@ -1,5 +1,7 @@
 // Viruses: the infection coin, destroying with an antivirus, and the five outcomes of letting
 // a virus pass.
+#include "support/RecordingRandom.h"
+
 #include "hardware/Parts.h"
 #include "software/Programs.h"
 #include "state/GameState.h"
@@ -17,21 +19,6 @@ Q_DECLARE_METATYPE(FlagList)
 Q_DECLARE_METATYPE(PassOutcome)
 
 namespace {
-class RecordingRandom final : public RandomSource {
-public:
-    std::deque<int> values;
-    QList<int> asked;
-    int below(int n) override
-    {
-        asked.append(n);
-        if (values.empty())
-            return 0;
-        const int v = values.front();
-        values.pop_front();
-        return v;
-    }
-};
-
 const QString infected =
     QStringLiteral("В ваш компьютер проник вирус. Вы не воспользовались антивирусом.");
 const QString programsGone = QStringLiteral(

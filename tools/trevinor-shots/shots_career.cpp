@@ -1,5 +1,6 @@
 // The training page with a course being learned, the jobs page with a verdict, the development
 // screen with a project under way and the rest screen with an activity pointed at.
+#include "ShotInput.h"
 #include "Shots.h"
 
 #include <QAction>
@@ -12,49 +13,6 @@
 #include <QToolBar>
 
 namespace {
-void toolbar(MainScreen* s, const char* key)
-{
-    s->control<QToolBar>("Toolbar1")->findChild<QAction*>(QString::fromLatin1(key))->trigger();
-}
-
-// The pointer resting on a control, and a left click on it, as the window system reports them.
-void pointAt(QWidget* w)
-{
-    const QPointF at = QRectF(w->rect()).center();
-    QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(w, &move);
-}
-
-// The pointer passing over an empty corner of a panel: the hover reset.
-void pointAtCorner(QWidget* panel)
-{
-    const QPointF at(panel->width() - 4, panel->height() - 3);
-    QMouseEvent move(QEvent::MouseMove, at, panel->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(panel, &move);
-}
-
-void click(QWidget* w)
-{
-    const QPointF at = QRectF(w->rect()).center();
-    QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &press);
-    QApplication::sendEvent(w, &release);
-}
-
-QWidget* topLevel(const char* name)
-{
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String(name))
-            return w;
-    }
-    return nullptr;
-}
-
 bool trainingWithACourseRunning(ShotSession& s)
 {
     MainScreen* screen = s.newGame();

@@ -1,5 +1,6 @@
 // The computer page while a part is pointed at in a category that has one, the software page
 // while an unavailable program is pointed at, and the installation dialog mid-fill.
+#include "ShotInput.h"
 #include "Shots.h"
 
 #include "flow/MainScreenPages.h"
@@ -16,31 +17,6 @@
 #include <QToolBar>
 
 namespace {
-void toolbar(MainScreen* s, const char* key)
-{
-    s->control<QToolBar>("Toolbar1")->findChild<QAction*>(QString::fromLatin1(key))->trigger();
-}
-
-// The pointer resting on a control, and a left click on it, as the window system reports them.
-void pointAt(QWidget* w)
-{
-    const QPointF at = QRectF(w->rect()).center();
-    QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(w, &move);
-}
-
-void click(QWidget* w)
-{
-    const QPointF at = QRectF(w->rect()).center();
-    QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &press);
-    QApplication::sendEvent(w, &release);
-}
-
 void buy(MainScreen* s, std::initializer_list<const char*> labels)
 {
     toolbar(s, "Komp");
