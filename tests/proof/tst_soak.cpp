@@ -594,7 +594,7 @@ void SoakPlayer::runService(OnlineSession& session, bool sensibly)
     const int32_t level = g.finishedProjectType;
     const ServiceEnd done = finishService(g, *service);
     if (sale) {
-        m_expected += Currency::fromRoubles(saleLevels[size_t(level)].price);
+        m_expected += Currency::fromRoubles(desktopLevels[size_t(level)].salePrice);
         SOAK_VERIFY(done.saleLogLine.has_value() && g.projectName.isEmpty());
         count(QStringLiteral("a project sold"));
     } else {
@@ -750,7 +750,7 @@ void SoakPlayer::check()
     SOAK_VERIFY(g.dailyPay == 1 || jobForPay(g.dailyPay));
     SOAK_VERIFY(g.seniorityPerDay <= 1);
     SOAK_VERIFY(g.developing == True || g.devDaysDone == 0);
-    SOAK_VERIFY(g.finishedProjectType >= 0 && g.finishedProjectType < int32_t(saleLevels.size()));
+    SOAK_VERIFY(g.finishedProjectType >= 0 && g.finishedProjectType < int32_t(desktopLevels.size()));
 }
 
 } // namespace
