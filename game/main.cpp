@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QStyleFactory>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -29,5 +30,8 @@ int main(int argc, char* argv[])
     services.quit = [] { QCoreApplication::exit(0); };
     const auto flow = buildGame(theGame(), std::move(services));
     flow->openMenu(GameFlow::MenuMode::Start);
+    // For start-up measurements (bench/): end as soon as the shown menu reaches the event loop.
+    if (qEnvironmentVariableIsSet("TREVINOR_EXIT_WHEN_SHOWN"))
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();
 }
