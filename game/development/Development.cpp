@@ -1,5 +1,7 @@
 #include "Development.h"
 
+#include "state/Captions.h"
+
 #include <algorithm>
 
 namespace {
@@ -43,7 +45,7 @@ bool inRange(int index, size_t size)
 
 QString DevMessage::caption()
 {
-    return QStringLiteral("Предупреждение");
+    return WarningCaption;
 }
 
 std::optional<DevMessage> startRefusal(const GameState& g, const DevChoice& choice)

@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "GameContext.h"
 
+#include "state/Captions.h"
 #include "state/GameState.h"
 
 #include <QCloseEvent>
@@ -218,7 +219,7 @@ void MenuScreen::newGameProcedure()
         if (!g.playerName.isEmpty())
             break;
         if (dialogs.askYesNo(this, QStringLiteral("Товарищ, Вы не ввели имя. Выйти из игры?"),
-                             QStringLiteral("Предупреждение"), Dialogs::Icon::Question)) {
+                             WarningCaption, Dialogs::Icon::Question)) {
             m_ctx.quit();
             return;
         }

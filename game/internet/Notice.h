@@ -1,6 +1,8 @@
 // A message box the online and virus screens show: its text and which of the two kinds it is.
 #pragma once
 
+#include "state/Captions.h"
+
 #include <QString>
 
 struct Notice {
@@ -14,4 +16,3 @@ struct Notice {
     bool operator==(const Notice&) const = default;
 };
 
-inline const QString WarningCaption = QStringLiteral("Предупреждение");

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "ColourScheme.h"
+
+#include "state/Captions.h"
 #include "state/GameState.h"
 
 #include <QString>
@@ -21,7 +23,6 @@ struct SettingsNotice {
 };
 
 // The caption of the game's warnings.
-inline const QString WarningCaption = QStringLiteral("Предупреждение");
 
 // The melody options optMel(1) to optMel(5).
 namespace MelodyOption {

@@ -1,11 +1,11 @@
 #include "Installation.h"
 
+#include "state/Captions.h"
+
 #include <algorithm>
 
 namespace {
 using G = GameState;
-
-const QString WarningCaption = QStringLiteral("Предупреждение");
 
 bool enoughSpace(const GameState& g, const Program& p)
 {
