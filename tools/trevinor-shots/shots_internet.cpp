@@ -1,5 +1,6 @@
 // The internet screen while dialling, connected in its wide layout, on its courses page, and
 // the virus window in its star shape.
+#include "ShotInput.h"
 #include "Shots.h"
 
 #include "internet/InternetScreen.h"
@@ -7,7 +8,6 @@
 #include "virus/VirusScreen.h"
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -35,6 +35,18 @@ InternetScreen* goOnline(ShotSession& s)
     return screen;
 }
 
+// Dials up to the end and lets the status panel see the connection.
+InternetScreen* goOnlineConnected(ShotSession& s)
+{
+    InternetScreen* screen = goOnline(s);
+    if (!screen)
+        return nullptr;
+    for (int tick = 0; tick < 3; ++tick)
+        screen->dialTick();
+    screen->watchTick();
+    return screen;
+}
+
 void loadCompletely(ShotSession& s, InternetScreen* screen)
 {
     s.clock.advance(1000);
@@ -53,12 +65,9 @@ bool dialling(ShotSession& s)
 
 bool connectedWide(ShotSession& s)
 {
-    InternetScreen* screen = goOnline(s);
+    InternetScreen* screen = goOnlineConnected(s);
     if (!screen)
         return false;
-    for (int tick = 0; tick < 3; ++tick)
-        screen->dialTick();
-    screen->watchTick();
     for (int second = 0; second < 75; ++second)
         screen->billingTick();
     s.game.projectName = QStringLiteral("Калькулятор");
@@ -70,13 +79,9 @@ bool connectedWide(ShotSession& s)
 
 bool coursesPage(ShotSession& s)
 {
-    InternetScreen* screen = goOnline(s);
+    InternetScreen* screen = goOnlineConnected(s);
     if (!screen)
         return false;
-    screen->watchTick();
-    for (int tick = 0; tick < 3; ++tick)
-        screen->dialTick();
-    screen->watchTick();
     screen->openSection(3); // "Программирование"
     s.clock.advance(250);
     screen->loadTick();
@@ -89,18 +94,13 @@ bool coursesPage(ShotSession& s)
 // The antivirus page with Dr. Web chosen and the pointer on "Да", and the entertainment page.
 bool antivirusAndFun(ShotSession& s)
 {
-    InternetScreen* screen = goOnline(s);
+    InternetScreen* screen = goOnlineConnected(s);
     if (!screen)
         return false;
-    for (int tick = 0; tick < 3; ++tick)
-        screen->dialTick();
-    screen->watchTick();
     screen->openSection(2); // "Антивирусы"
     loadCompletely(s, screen);
     screen->control<QRadioButton>("optDr")->setChecked(true);
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(screen->control("lblAntiDa"), &move);
+    pointAt(screen->control("lblAntiDa"), QPointF(5, 5));
     bool ok = s.save(screen, QStringLiteral("internet-antivirus.png"));
     screen->openSection(4); // "Развлечения"
     loadCompletely(s, screen);
