@@ -9,6 +9,7 @@
 #include "ToolbarIcons.h"
 
 #include "state/GameState.h"
+#include "state/NumberFormat.h"
 
 #include <QAction>
 #include <QEvent>
@@ -312,6 +313,27 @@ void MainScreen::showClockLabels(const ClockLabels& labels)
     setCaption(control("lblPercent"), labels.lblPercent);
 }
 
+void MainScreen::showMoney()
+{
+    setCaption(control("lblDengi"), withSignPosition(m_ctx.game.money));
+}
+
+void MainScreen::showMood()
+{
+    setMoodBar(m_ctx.game.mood);
+    setCaption(control("lblPercent"), moodPercentText(m_ctx.game.mood));
+}
+
+void MainScreen::comeBack()
+{
+    showMoney();
+    showMood();
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
 void MainScreen::toolbarKey(const QString& key)
 {
     const ToolbarKeyRow* row = nullptr;
@@ -403,6 +425,13 @@ void MainScreen::slideTick()
 
 void MainScreen::addCatalogue(CatalogueTable table)
 {
+    // A bought part or a paid course shows its price gone at once.
+    if (auto click = std::move(table.click)) {
+        table.click = [this, click = std::move(click)](int row) {
+            click(row);
+            showMoney();
+        };
+    }
     m_catalogues->add(std::move(table));
 }
 

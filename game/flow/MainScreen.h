@@ -49,6 +49,14 @@ public:
 
     void showPlayerLabels(const PlayerLabels& labels);
     void showClockLabels(const ClockLabels& labels);
+    // lblDengi from money: every change of money shows at once, also while the clock stands.
+    void showMoney();
+    // The mood bar and lblPercent from mood, after a screen that changed it (rest, online
+    // entertainment): the next day's game-over check reads the bar.
+    void showMood();
+    // Another screen hands the game back: the main screen shows again normal (also when the
+    // player had minimised it) and in front, with money and mood as they stand.
+    void comeBack();
 
     // Toolbar1: the key of the pressed button. Unknown keys do nothing.
     void toolbarKey(const QString& key);
