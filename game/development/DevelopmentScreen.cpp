@@ -1,6 +1,7 @@
 #include "DevelopmentScreen.h"
 
 #include "career/FadeWhenDisabled.h"
+#include "flow/ButtonPress.h"
 #include "flow/Colours.h"
 #include "flow/Controls.h"
 #include "flow/Dialogs.h"
@@ -229,8 +230,7 @@ void DevelopmentScreen::connectControls()
             [this] { showMinimized(); });
     // The close button leaves like "Да": a close button that did nothing would surprise.
     for (const char* name : {"Tavorel5", "cmdClose"})
-        connect(tavorel(controlNamed(this, name)), &vuzedovi::Tavorel::KeyUp, this,
-                [this](short&, short&) { leave(); });
+        onPress(tavorel(controlNamed(this, name)), [this] { leave(); });
 
     connect(m_environments, &QButtonGroup::idClicked, this,
             [this](int id) { chooseEnvironment(id); });

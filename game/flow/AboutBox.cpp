@@ -1,5 +1,6 @@
 #include "AboutBox.h"
 
+#include "ButtonPress.h"
 #include "Colours.h"
 #include "Controls.h"
 #include "Dialogs.h"
@@ -52,5 +53,5 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     setForeColour(text, DesignColours::LabelText);
 
     auto* ok = qobject_cast<vuzedovi::Tavorel*>(controlNamed(this, "cmdOK"));
-    connect(ok, &vuzedovi::Tavorel::KeyUp, this, [this](short&, short&) { accept(); });
+    onPress(ok, [this] { accept(); });
 }

@@ -3,6 +3,7 @@
 #include "internet/OnlineServices.h"
 #include "virus/VirusScreen.h"
 
+#include "flow/ButtonPress.h"
 #include "flow/Colours.h"
 #include "flow/Controls.h"
 #include "flow/Dialogs.h"
@@ -486,14 +487,10 @@ void InternetScreen::connectControls()
 {
     connect(tavorel(control("cmdMin")), &vuzedovi::Tavorel::Click, this,
             [this] { showMinimized(); });
-    connect(tavorel(control("cmdClose")), &vuzedovi::Tavorel::KeyUp, this,
-            [this](short&, short&) { disconnectAndLeave(); });
-    connect(tavorel(control("cmdPodkl")), &vuzedovi::Tavorel::KeyUp, this,
-            [this](short&, short&) { connectModem(); });
-    connect(tavorel(control("cmdOtkl")), &vuzedovi::Tavorel::KeyUp, this,
-            [this](short&, short&) { disconnectAndLeave(); });
-    connect(tavorel(control("cmdDetali")), &vuzedovi::Tavorel::KeyUp, this,
-            [this](short&, short&) { toggleDetails(); });
+    onPress(tavorel(control("cmdClose")), [this] { disconnectAndLeave(); });
+    onPress(tavorel(control("cmdPodkl")), [this] { connectModem(); });
+    onPress(tavorel(control("cmdOtkl")), [this] { disconnectAndLeave(); });
+    onPress(tavorel(control("cmdDetali")), [this] { toggleDetails(); });
     connect(tavorel(control("Tavorel1")), &vuzedovi::Tavorel::MouseMove, this,
             [this](short&, short&, float&, float&) { underlineMenu(nullptr); });
     connect(tavorel(control("Tavorel3")), &vuzedovi::Tavorel::MouseMove, this,

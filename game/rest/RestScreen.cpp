@@ -2,6 +2,7 @@
 
 #include "Rest.h"
 
+#include "flow/ButtonPress.h"
 #include "flow/Colours.h"
 #include "flow/Controls.h"
 #include "flow/Dialogs.h"
@@ -139,8 +140,7 @@ void RestScreen::build()
             [this] { showMinimized(); });
     // The close button leaves like "Да": a close button that did nothing would surprise.
     for (const char* name : {"cmdDa", "cmdClose"})
-        connect(tavorel(controlNamed(this, name)), &vuzedovi::Tavorel::KeyUp, this,
-                [this](short&, short&) { leave(); });
+        onPress(tavorel(controlNamed(this, name)), [this] { leave(); });
 }
 
 void RestScreen::open()

@@ -1,5 +1,6 @@
 #include "ScreenSupport.h"
 
+#include "flow/ButtonPress.h"
 #include "flow/Colours.h"
 #include "flow/Controls.h"
 
@@ -38,7 +39,6 @@ vuzedovi::Tavorel* actionButton(QWidget* parent, const char* name, const QString
 {
     auto* button = qobject_cast<vuzedovi::Tavorel*>(
         createTavorel(parent, {name, nullptr, place, buttonProperties(caption)}));
-    QObject::connect(button, &vuzedovi::Tavorel::KeyUp, parent,
-                     [action = std::move(action)](short&, short&) { action(); });
+    onPress(button, std::move(action));
     return button;
 }

@@ -2,6 +2,7 @@
 
 #include "SoftwarePictures.h"
 
+#include "flow/ButtonPress.h"
 #include "flow/Colours.h"
 #include "flow/Controls.h"
 #include "flow/Dialogs.h"
@@ -93,12 +94,9 @@ InstallDialog::InstallDialog(GameContext& context, const InstallDialogOpening& o
     connect(m_fillTimer, &QTimer::timeout, this, &InstallDialog::fillTick);
 
     tavorel(this, "Command1")->setVisible(opening.command1Visible);
-    connect(tavorel(this, "Command1"), &vuzedovi::Tavorel::KeyDown, this,
-            [this](short&, short&) { install(); });
-    connect(tavorel(this, "Tavorel1"), &vuzedovi::Tavorel::KeyUp, this,
-            [this](short&, short&) { remove(); });
-    connect(tavorel(this, "cmdCancel"), &vuzedovi::Tavorel::KeyUp, this,
-            [this](short&, short&) { cancel(); });
+    onPress(tavorel(this, "Command1"), [this] { install(); }, PressOn::KeyDown);
+    onPress(tavorel(this, "Tavorel1"), [this] { remove(); });
+    onPress(tavorel(this, "cmdCancel"), [this] { cancel(); });
 
     colourFromScheme();
     if (parent)

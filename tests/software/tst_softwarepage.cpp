@@ -253,7 +253,9 @@ void SoftwarePageTest::installActsOnKeyDownOnly()
     toolbar(s, "Program");
     QVERIFY(withDialog(s, "lblOSWin98", [&](InstallDialog* d) {
         auto* command1 = qobject_cast<vuzedovi::Tavorel*>(part(d, "Command1"));
-        short key = 145, shift = 0;
+        short left = 1, key = 145, shift = 0;
+        float x = 30, y = 30;
+        emit command1->MouseDown(left, shift, x, y);
         emit command1->KeyUp(key, shift);
         QVERIFY(!d->filling());
         QCOMPARE(h.game.installedWin98, False);

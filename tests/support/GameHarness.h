@@ -115,11 +115,16 @@ inline void addClockColumnsAndRows()
     QTest::newRow("2: pause") << 2 << false << 1000;
 }
 
-// One left press on a Tavorel button: the control reports it to the screen as KeyUp.
+// One left press on a Tavorel button, as the control reports it: MouseDown, then its own
+// Scroll Lock keystroke as KeyDown and KeyUp.
 inline void pressTavorel(QWidget* control)
 {
-    short keyCode = 145, shift = 0;
-    emit qobject_cast<vuzedovi::Tavorel*>(control)->KeyUp(keyCode, shift);
+    auto* button = qobject_cast<vuzedovi::Tavorel*>(control);
+    short left = 1, keyCode = 145, shift = 0;
+    float x = 30, y = 30;
+    emit button->MouseDown(left, shift, x, y);
+    emit button->KeyDown(keyCode, shift);
+    emit button->KeyUp(keyCode, shift);
 }
 
 inline void mouseOverTavorel(QWidget* control)

@@ -1,0 +1,20 @@
+// How the game's Tavorel buttons are pressed. A press is the button's own: the Scroll Lock
+// key (code 145) the control sends itself right after a left press on it, or Space or Enter
+// pressed and released on it while it has the focus. A key released on a button whose key
+// went down elsewhere presses nothing: the Enter that closed a message box, whose release
+// lands on the button that has the focus again, or a letter typed at the button.
+#pragma once
+
+#include <functional>
+
+namespace vuzedovi {
+class Tavorel;
+}
+
+// Most buttons act on the key's release (KeyUp); the installation dialog's install button acts
+// as the key goes down (KeyDown), once per press however long the key is held.
+enum class PressOn { KeyUp, KeyDown };
+
+// Runs action on each press of button, for as long as the button lives.
+void onPress(vuzedovi::Tavorel* button, std::function<void()> action,
+             PressOn when = PressOn::KeyUp);
