@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Builds Trevinor (installing what is missing) and starts the game.
+# Builds the game (installing only what it needs when missing) and starts it. Nothing else is
+# built here: the tests, fuzzers and tools build in their own folders (see the README).
 set -euo pipefail
 cd "$(dirname "$0")"
-./scripts/deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTREVINOR_TESTS=OFF
-cmake --build build
+./scripts/deps.sh game
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTREVINOR_TESTS=OFF \
+      -DVUZEDOVI_DESIGNER_PLUGIN=OFF
+cmake --build build --target trevinor
 exec ./build/bin/trevinor "$@"

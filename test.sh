@@ -3,7 +3,7 @@
 # missing) and runs the whole test suite headless, the two fuzzers included.
 set -euo pipefail
 cd "$(dirname "$0")"
-./scripts/deps.sh
+./scripts/deps.sh all
 export QT_QPA_PLATFORM=offscreen
 
 fuzzer_args=()

@@ -15,6 +15,9 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The game ends only by its own three ways (the exit question, the empty name at the first
+    // start, game over), never because the window manager closed its last window.
+    QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("Trevinor"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));

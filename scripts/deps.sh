@@ -1,14 +1,22 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Trevinor needs to build, test and play, when they are missing.
+# Installs the Debian packages Trevinor needs, when they are missing.
+#   scripts/deps.sh game   what building and playing the game needs
+#   scripts/deps.sh all    that, and what the tests, fuzzers and the designer plugin need
 set -euo pipefail
-packages=(
+game_packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
-  qt6-tools-dev qt6-tools-dev-tools libqt6opengl6-dev desktop-file-utils
   libfluidsynth-dev timgm6mb-soundfont
   fonts-dejavu-core fonts-liberation2
+)
+development_packages=(
+  qt6-tools-dev qt6-tools-dev-tools libqt6opengl6-dev desktop-file-utils
   clang libclang-rt-14-dev
 )
+packages=("${game_packages[@]}")
+if [ "${1:-all}" = all ]; then
+  packages+=("${development_packages[@]}")
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

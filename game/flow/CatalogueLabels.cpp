@@ -74,11 +74,16 @@ bool CatalogueLabels::find(const QObject* label, Place* place) const
 bool CatalogueLabels::eventFilter(QObject* watched, QEvent* event)
 {
     const auto type = event->type();
-    if (type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
+    if (type != QEvent::MouseMove && type != QEvent::MouseButtonRelease && type != QEvent::Leave)
         return QObject::eventFilter(watched, event);
     Place place{};
     if (!find(watched, &place))
         return QObject::eventFilter(watched, event);
+    // The pointer left the label, maybe straight onto the next one: its highlight ends.
+    if (type == QEvent::Leave) {
+        m_panelMoved();
+        return false;
+    }
     auto* label = static_cast<QWidget*>(watched);
     const CatalogueTable& table = m_tables[place.table];
 

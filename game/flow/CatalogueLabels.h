@@ -1,7 +1,8 @@
 // The hover convention of the main screen's catalogues (parts, programs, courses, jobs): the
 // label under the pointer turns red and the catalogue shows the item's details and verdict;
-// a click acts only while the verdict allows it; moving over a catalogue panel gives every
-// label its normal colour back and empties the description texts.
+// a click acts only while the verdict allows it; leaving the label (maybe straight onto the
+// next one), or moving over a catalogue panel, gives every label its normal colour back and
+// empties the description texts.
 //
 // Each catalogue hands in one table: its labels, panels and description labels by name and its
 // rules as handlers. The reset reads every table, so no list of labels is kept anywhere else.

@@ -96,6 +96,8 @@ QLabel* createLabel(QWidget* root, const LabelRow& row)
     Q_ASSERT(parent);
     auto* label = new QLabel(QString::fromUtf8(row.caption), parent);
     label->setObjectName(QString::fromLatin1(row.name));
+    // Labels show names the player typed: as text, never as markup or a picture to load.
+    label->setTextFormat(Qt::PlainText);
     label->setGeometry(row.geometry);
     setBackColour(label, DesignColours::LabelBack);
     setForeColour(label, DesignColours::LabelText);

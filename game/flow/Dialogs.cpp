@@ -37,12 +37,16 @@ bool QtDialogs::askYesNo(QWidget* parent, const QString& text, const QString& ca
                          Icon icon)
 {
     QMessageBox box(boxIcon(icon), caption, text, QMessageBox::Yes | QMessageBox::No, parent);
+    // Closed from outside or by Escape, the box answers No.
+    box.setEscapeButton(QMessageBox::No);
+    box.setTextFormat(Qt::PlainText);
     return box.exec() == QMessageBox::Yes;
 }
 
 void QtDialogs::tell(QWidget* parent, const QString& text, const QString& caption, Icon icon)
 {
     QMessageBox box(boxIcon(icon), caption, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

@@ -72,4 +72,9 @@ struct GameContext {
         if (services.quit)
             services.quit();
     }
+    // A game has been started or loaded in this program run (the main screen exists).
+    bool gameRuns() const { return mainScreen && mainScreen(); }
+    // The menu's exit question "Товарищ, Вы действительно хотите выйти?": Yes ends the
+    // program at once without saving; returns whether it did.
+    bool askToExit(QWidget* parent) const;
 };

@@ -39,6 +39,11 @@ MenuScreen* GameFlow::openMenu(MenuMode mode)
     m_menu = new MenuScreen(m_ctx);
     if (mode == MenuMode::Modal)
         m_menu->setWindowModality(Qt::ApplicationModal);
+    // The menu opens again where the player last had it.
+    if (m_menuPlace)
+        m_menu->move(*m_menuPlace);
+    QObject::connect(m_menu, &MenuScreen::closed, m_menu,
+                     [this, menu = m_menu.data()] { m_menuPlace = menu->pos(); });
     m_menu->show();
     return m_menu;
 }
@@ -97,6 +102,8 @@ void GameFlow::showLoadedGame()
     MainScreen& screen = ensureMainScreen();
     refreshScreens();
     if (m_menu)
-        m_menu->close();
+        m_menu->leave();
+    // The loaded game runs as the slider says, as a new game does (the menu had stopped it).
+    screen.setClockFromSlider();
     screen.show();
 }

@@ -5,10 +5,12 @@
 
 #include "GameContext.h"
 #include "MenuScreen.h"
+#include "ScreenPlacement.h"
 
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 struct GameState;
 class MainScreen;
@@ -48,6 +50,8 @@ private:
     void openMenuFromMainScreen();
 
     GameContext m_ctx;
+    ScreenPlacement m_placement;
     QPointer<MenuScreen> m_menu;
+    std::optional<QPoint> m_menuPlace; // where the player last had the menu
     std::unique_ptr<MainScreen> m_mainScreen;
 };

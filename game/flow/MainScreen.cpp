@@ -1,5 +1,6 @@
 #include "MainScreen.h"
 
+#include "ButtonPress.h"
 #include "CatalogueLabels.h"
 #include "Colours.h"
 #include "Controls.h"
@@ -12,6 +13,7 @@
 #include "state/NumberFormat.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -189,8 +191,7 @@ void MainScreen::buildConfirmButton(QWidget* page, int number)
 {
     QWidget* da = createTavorel(page, {pages[number].confirm, nullptr, ConfirmButtonPlace,
                                        buttonProperties(QStringLiteral("Да"))});
-    connect(qobject_cast<vuzedovi::Tavorel*>(da), &vuzedovi::Tavorel::KeyUp, this,
-            [this, number](short&, short&) { confirmPage(number); });
+    onPress(qobject_cast<vuzedovi::Tavorel*>(da), [this, number] { confirmPage(number); });
 }
 
 void MainScreen::connectControls()
@@ -334,6 +335,15 @@ void MainScreen::comeBack()
     activateWindow();
 }
 
+void MainScreen::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    const bool running = m_timerMain->isActive();
+    stopClock();
+    if (!m_ctx.askToExit(this) && running)
+        m_timerMain->start();
+}
+
 void MainScreen::toolbarKey(const QString& key)
 {
     const ToolbarKeyRow* row = nullptr;
@@ -465,6 +475,9 @@ bool MainScreen::eventFilter(QObject* watched, QEvent* event)
             }
         } else if (legend && event->type() == QEvent::MouseMove) {
             setBackColour(m_lblLegenda, DesignColours::Hover);
+        } else if (legend && event->type() == QEvent::Leave) {
+            setBackColour(m_lblLegenda, m_ctx.game.colourChoiceButtons.value_or(
+                                            DefaultColours::ChoiceButtons));
         }
     }
     return QWidget::eventFilter(watched, event);

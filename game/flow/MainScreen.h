@@ -82,6 +82,9 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The window manager's close (Alt+F4, the taskbar): the menu's exit question, with the
+    // clock held while it is asked. Nothing in the game closes this screen itself.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildTitleBar();

@@ -7,6 +7,7 @@
 
 #include "state/Captions.h"
 #include "state/GameState.h"
+#include "state/NewGame.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -194,8 +195,25 @@ void MenuScreen::paintEvent(QPaintEvent*)
     p.drawText(QRect(0, 70, width(), 22), Qt::AlignCenter, QStringLiteral("Главное меню"));
 }
 
+void MenuScreen::leave()
+{
+    m_leaving = true;
+    close();
+}
+
 void MenuScreen::closeEvent(QCloseEvent* event)
 {
+    // Closed from outside (the window manager's close, Alt+F4): over a running game the menu
+    // goes back to it as "Продолжить игру" does; before any game it asks the exit question,
+    // and No leaves the menu as it was.
+    if (!m_leaving) {
+        if (!m_ctx.gameRuns()) {
+            event->ignore();
+            m_ctx.askToExit(this);
+            return;
+        }
+        m_ctx.continueGame();
+    }
     emit closed();
     QWidget::closeEvent(event);
 }
@@ -212,34 +230,42 @@ void MenuScreen::press(int number)
 void MenuScreen::newGameProcedure()
 {
     Dialogs& dialogs = m_ctx.dialogs();
-    GameState& g = m_ctx.game;
+    // Over a running game a cancelled name is a misclick: back to the menu, the game as it
+    // was. Only before the first game does an empty name ask whether to leave the program.
+    const bool gameRuns = m_ctx.gameRuns();
+    QString name;
     for (;;) {
-        g.playerName = dialogs.askText(this, QStringLiteral("Товарищ, введите ваше имя"),
-                                       ProgramTitle);
-        if (!g.playerName.isEmpty())
-            break;
+        name = dialogs.askText(this, QStringLiteral("Товарищ, введите ваше имя"), ProgramTitle);
+        if (!name.isEmpty()) {
+            const std::optional<QString> problem = playerNameProblem(name);
+            if (!problem)
+                break;
+            dialogs.tell(this, *problem, WarningCaption, Dialogs::Icon::Exclamation);
+            continue;
+        }
+        if (gameRuns)
+            return;
         if (dialogs.askYesNo(this, QStringLiteral("Товарищ, Вы не ввели имя. Выйти из игры?"),
                              WarningCaption, Dialogs::Icon::Question)) {
             m_ctx.quit();
             return;
         }
     }
+    m_ctx.game.playerName = name;
     // The menu closes once the main screen is up, so the program is never without a window.
     m_ctx.startNewGame();
-    close();
+    leave();
 }
 
 void MenuScreen::continueProcedure()
 {
     m_ctx.continueGame();
-    close();
+    leave();
 }
 
 void MenuScreen::exitProcedure()
 {
-    if (m_ctx.dialogs().askYesNo(this, QStringLiteral("Товарищ, Вы действительно хотите выйти?"),
-                                  QStringLiteral("Exit"), Dialogs::Icon::Question))
-        m_ctx.quit();
+    m_ctx.askToExit(this);
 }
 
 void MenuScreen::openAbout()

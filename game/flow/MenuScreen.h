@@ -25,6 +25,8 @@ public:
     int16_t rememberedHighlight() const { return m_highlight.remembered(); }
 
     void enableSaveAndContinue(bool enabled = true);
+    // The game closes the menu: for a new, continued or loaded game.
+    void leave();
 
     void newGameProcedure();
     void continueProcedure();
@@ -46,6 +48,7 @@ private:
     void press(int number);
     void apply(const std::vector<MenuHighlight::Change>& changes);
     int numberOf(const QObject* object) const;
+    bool m_leaving = false; // the game itself is closing the menu
 
     GameContext& m_ctx;
     MenuHighlight m_highlight;

@@ -19,6 +19,7 @@ AnimationClock& steadyClock()
     return clock;
 }
 
+#include "Dialogs.h"
 #include "GameContext.h"
 
 #include "state/Random.h"
@@ -31,4 +32,13 @@ RandomSource& GameContext::random() const
 AnimationClock& GameContext::clock() const
 {
     return services.clock ? *services.clock : steadyClock();
+}
+
+bool GameContext::askToExit(QWidget* parent) const
+{
+    if (!dialogs().askYesNo(parent, QStringLiteral("Товарищ, Вы действительно хотите выйти?"),
+                            QStringLiteral("Exit"), Dialogs::Icon::Question))
+        return false;
+    quit();
+    return true;
 }

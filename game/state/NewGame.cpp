@@ -1,9 +1,12 @@
 #include "NewGame.h"
 
 #include "NumberFormat.h"
+#include "SaveGame.h"
 #include "career/Skills.h"
 #include "hardware/Parts.h"
 #include "software/Programs.h"
+
+#include <QStringEncoder>
 
 namespace {
 // A second game in the same program run starts exactly like the first: nothing of the
@@ -61,4 +64,29 @@ PlayerLabels playerLabels(const GameState& g)
 {
     return {g.playerName, g.statusTitle, withSignPosition(int64_t(g.experience)), g.jobTitle,
             withSignPosition(g.money)};
+}
+
+std::optional<QString> playerNameProblem(const QString& name)
+{
+    qsizetype bytes = 0;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        // One character, a surrogate pair standing for one.
+        const qsizetype length = name.at(i).isHighSurrogate() && i + 1 < name.size() ? 2 : 1;
+        const QString character = name.mid(i, length);
+        i += length - 1;
+        QStringEncoder encoder("windows-1251");
+        if (!encoder.isValid())
+            return std::nullopt; // no code page to judge by; saving says so itself
+        bytes += QByteArray(encoder.encode(character)).size();
+        if (encoder.hasError())
+            return QStringLiteral("Товарищ, знак «%1» в имени не сохранится вместе с игрой. "
+                                  "Введите имя русскими или латинскими буквами.")
+                .arg(character);
+    }
+    if (bytes > SavedTextMaxBytes)
+        return QStringLiteral("Товарищ, имя слишком длинное: в сохранённой игре помещается не "
+                              "больше %1 знаков, а в нём %2. Введите имя покороче.")
+            .arg(SavedTextMaxBytes)
+            .arg(bytes);
+    return std::nullopt;
 }

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <utility>
+
 namespace vuzedovi {
 
 namespace {
@@ -93,10 +95,22 @@ QString AboutBox::mailAddress() { return QLatin1String(MailAddress); }
 
 bool AboutBox::eventFilter(QObject* watched, QEvent* event)
 {
-    if ((watched == m_mail || watched == m_mailImage) && event->type() == QEvent::MouseButtonPress) {
-        openUrl(QUrl(QStringLiteral("mailto:") + m_mail->text() + QStringLiteral("?Subject=")
-                     + QStringLiteral("About Corvalen")));
-        return true;
+    // The mail link opens on a click: a left press and its release inside the same link.
+    if (watched == m_mail || watched == m_mailImage) {
+        const auto type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() != Qt::LeftButton)
+                return true;
+            if (type == QEvent::MouseButtonPress)
+                m_linkPressed = watched;
+            else if (std::exchange(m_linkPressed, nullptr) == watched
+                     && static_cast<QWidget*>(watched)->rect().contains(
+                         mouse->position().toPoint()))
+                openUrl(QUrl(QStringLiteral("mailto:") + m_mail->text()
+                             + QStringLiteral("?Subject=") + QStringLiteral("About Corvalen")));
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -23,6 +23,7 @@ protected:
 private:
     QLabel* m_mail = nullptr;
     QLabel* m_mailImage = nullptr;
+    QObject* m_linkPressed = nullptr; // the link a left press went down on
 };
 
 } // namespace vuzedovi

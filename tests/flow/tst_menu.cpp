@@ -128,13 +128,22 @@ private slots:
         QTest::addColumn<int>("nameQuestions");
         QTest::addColumn<int>("quits");
         QTest::addColumn<QString>("player"); // empty: no game started
-        QTest::newRow("cancel, then yes ends") << QStringList{""} << QList<bool>{true} << 1 << 1 << "";
+        QTest::addColumn<int>("warnings");   // names refused because no game could save them
+        QTest::newRow("cancel, then yes ends") << QStringList{""} << QList<bool>{true} << 1 << 1 << "" << 0;
         QTest::newRow("cancel, no, cancel, yes ends")
-            << QStringList{"", ""} << QList<bool>{false, true} << 2 << 1 << "";
+            << QStringList{"", ""} << QList<bool>{false, true} << 2 << 1 << "" << 0;
         QTest::newRow("cancel, no, then a name")
-            << QStringList{"", "Петя"} << QList<bool>{false} << 2 << 0 << "Петя";
+            << QStringList{"", "Петя"} << QList<bool>{false} << 2 << 0 << "Петя" << 0;
         QTest::newRow("a name of blanks is a name")
-            << QStringList{"   "} << QList<bool>{} << 1 << 0 << "   ";
+            << QStringList{"   "} << QList<bool>{} << 1 << 0 << "   " << 0;
+        QTest::newRow("a character Windows-1251 lacks is refused, asked again")
+            << QStringList{QStringLiteral("Вася 😀"), QStringLiteral("Ω"), "Вася"} << QList<bool>{}
+            << 3 << 0 << "Вася" << 2;
+        QTest::newRow("126 letters fit a saved game")
+            << QStringList{QString(126, QChar(0x44F))} << QList<bool>{} << 1 << 0
+            << QString(126, QChar(0x44F)) << 0;
+        QTest::newRow("127 letters do not")
+            << QStringList{QString(127, QChar(0x44F)), "Вася"} << QList<bool>{} << 2 << 0 << "Вася" << 1;
     }
     void emptyNameIsAskedAgainOrEndsTheProgram()
     {
@@ -143,6 +152,7 @@ private slots:
         QFETCH(int, nameQuestions);
         QFETCH(int, quits);
         QFETCH(QString, player);
+        QFETCH(int, warnings);
         FlowHarness h;
         h.dialogs.names = names;
         h.dialogs.yesNo = answers;
@@ -151,12 +161,17 @@ private slots:
 
         QVERIFY(!h.dialogs.ranOut);
         QCOMPARE(h.dialogs.count("text"), nameQuestions);
-        QCOMPARE(h.dialogs.count("yesno"), nameQuestions - (player.isEmpty() ? 0 : 1));
+        QCOMPARE(h.dialogs.count("tell"), warnings);
+        QCOMPARE(h.dialogs.count("yesno"), nameQuestions - warnings - (player.isEmpty() ? 0 : 1));
         QCOMPARE(h.quits, quits);
         for (const ScriptedDialogs::Asked& a : h.dialogs.asked) {
             if (a.kind == "text") {
                 QCOMPARE(a.text, QStringLiteral("Товарищ, введите ваше имя"));
                 QCOMPARE(a.caption, QStringLiteral("Тревинор"));
+            } else if (a.kind == "tell") {
+                QVERIFY(a.text.startsWith(QStringLiteral("Товарищ, ")));
+                QCOMPARE(a.caption, QStringLiteral("Предупреждение"));
+                QCOMPARE(a.icon, Dialogs::Icon::Exclamation);
             } else {
                 QCOMPARE(a.text, QStringLiteral("Товарищ, Вы не ввели имя. Выйти из игры?"));
                 QCOMPARE(a.caption, QStringLiteral("Предупреждение"));
@@ -171,6 +186,30 @@ private slots:
             QCOMPARE(h.game.playerName, player);
             QTRY_VERIFY(!h.flow->menu());
         }
+    }
+
+    void aMisclickOnNewGameKeepsTheRunningGame()
+    {
+        FlowHarness h;
+        MainScreen* s = h.newGame(QStringLiteral("Вася"));
+        for (int day = 0; day < 3; ++day)
+            s->dailyTick();
+        const GameState before = h.game;
+        s->toolbarKey(QStringLiteral("Menu"));
+        MenuScreen* menu = h.flow->menu();
+        h.dialogs.asked.clear();
+        h.dialogs.names = {QString()}; // Cancel in the name box
+        menu->button(3)->click();
+        QApplication::processEvents();
+        QCOMPARE(h.dialogs.count("yesno"), 0); // no question about leaving the program
+        QCOMPARE(h.quits, 0);
+        QCOMPARE(h.flow->menu(), menu);
+        QCOMPARE(h.game.playerName, before.playerName);
+        QCOMPARE(h.game.dayCounter, before.dayCounter);
+        QCOMPARE(h.game.money, before.money);
+        menu->button(4)->click(); // and the game goes on
+        QTRY_VERIFY(!h.flow->menu());
+        QVERIFY(s->isVisible());
     }
 
     void exitAsksFirst_data()
@@ -213,6 +252,16 @@ private slots:
         QVERIFY(screen->control<QTimer>("TimerMain")->isActive());
     }
 
+    void aNameWithMarkupShowsAsTyped()
+    {
+        FlowHarness h;
+        const QString name = QStringLiteral("<b>Вася</b><img src=\"/tmp/x.png\">");
+        MainScreen* screen = h.newGame(name);
+        auto* label = screen->control<QLabel>("lblName");
+        QCOMPARE(label->text(), name);
+        QCOMPARE(label->textFormat(), Qt::PlainText); // not taken for markup, nothing loaded
+    }
+
     void saveAndContinueOnlyOnceAGameWasStarted()
     {
         FlowHarness h;
@@ -233,9 +282,25 @@ private slots:
         QVERIFY(again->button(4)->isEnabled());
     }
 
-    void continueSetsTheClockFromTheSlider_data() { addClockColumnsAndRows(); }
+    // "Продолжить игру", and a game loaded from the menu, run the clock as the slider says.
+    void continueSetsTheClockFromTheSlider_data()
+    {
+        QTest::addColumn<bool>("load");
+        QTest::addColumn<int>("slider");
+        QTest::addColumn<bool>("running");
+        QTest::addColumn<int>("interval");
+        for (const bool load : {false, true}) {
+            const char* how = load ? "load, " : "continue, ";
+            QTest::newRow(qPrintable(how + QStringLiteral("0: a day every 5 s")))
+                << load << 0 << true << 5000;
+            QTest::newRow(qPrintable(how + QStringLiteral("1: a day every second")))
+                << load << 1 << true << 1000;
+            QTest::newRow(qPrintable(how + QStringLiteral("2: pause"))) << load << 2 << false << 1000;
+        }
+    }
     void continueSetsTheClockFromTheSlider()
     {
+        QFETCH(bool, load);
         QFETCH(int, slider);
         QFETCH(bool, running);
         QFETCH(int, interval);
@@ -248,7 +313,10 @@ private slots:
         QVERIFY(!screen->control<QTimer>("TimerMain")->isActive());
         screen->hide();
 
-        h.flow->menu()->button(4)->click();
+        if (load)
+            h.flow->showLoadedGame();
+        else
+            h.flow->menu()->button(4)->click();
         QTRY_VERIFY(!h.flow->menu());
         QVERIFY(screen->isVisible());
         QCOMPARE(screen->control<QTimer>("TimerMain")->isActive(), running);

@@ -662,6 +662,11 @@ private slots:
             seen << box->findChild<QLabel*>(QStringLiteral("lblVersion"))->text();
             QTest::mouseClick(box->findChild<QLabel*>(QStringLiteral("lblMailo")), Qt::LeftButton);
             QTest::mouseClick(box->findChild<QLabel*>(QStringLiteral("imgMailo")), Qt::LeftButton);
+            // A press let go outside the link, and a right click, open nothing.
+            auto* mail = box->findChild<QLabel*>(QStringLiteral("lblMailo"));
+            QTest::mousePress(mail, Qt::LeftButton);
+            QTest::mouseRelease(mail, Qt::LeftButton, {}, QPoint(-4, -4));
+            QTest::mouseClick(mail, Qt::RightButton);
             auto* close = box->findChild<Tavorel*>(QStringLiteral("Tavorel1"));
             seen << (close ? close->Caption() : QStringLiteral("missing"));
             if (close) {

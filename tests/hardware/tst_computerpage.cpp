@@ -97,6 +97,7 @@ void ComputerPageTest::pointerShowsThePriceAndAClickBuys()
     QVERIFY(!gf2->isEnabled());
     QCOMPARE(backColour(gf2), uint32_t(DefaultColours::ChoiceButtons)); // owned: no highlight
     QCOMPARE(h.game.money, Currency::fromRoubles(518));
+    QCOMPARE(caption(s->control("lblDengi")), QStringLiteral(" 518")); // at once, clock stopped
 
     QTest::mouseMove(gf4);
     QCOMPARE(priceLine(s), QStringLiteral("Если продать старую, тоAGP 128M Geforce4 Ti4200 - 44 p."));
@@ -119,6 +120,14 @@ void ComputerPageTest::panelsResetTheHover()
     overPanel(s->control("Tavorel25"));
     QCOMPARE(backColour(modem), uint32_t(DefaultColours::ChoiceButtons));
     QCOMPARE(priceLine(s), QString());
+
+    // Straight from one label onto the next: only the second stays red.
+    QLabel* other = label(s, "lblAGP_32M_SG_Geforce2_MX400");
+    QTest::mouseMove(modem);
+    QTest::mouseMove(other);
+    QCOMPARE(backColour(modem), uint32_t(DefaultColours::ChoiceButtons));
+    QCOMPARE(backColour(other), Red);
+    QCOMPARE(priceLine(s), QStringLiteral("32 p."));
 }
 
 void ComputerPageTest::anOwnedPartIsDisabledAndShowsNothing()

@@ -1,0 +1,22 @@
+// Where the game's windows open: a screen shown for the first time opens centred over the
+// window it belongs to, or centred on the screen when it stands alone (the menu at start, the
+// main screen). A screen the game placed itself keeps its place, and one that is hidden and
+// shown again (the main, development, internet and rest screens) comes back where the player
+// last put it.
+#pragma once
+
+#include <QObject>
+
+class ScreenPlacement final : public QObject {
+    Q_OBJECT
+public:
+    // Watches every window of the application while it lives.
+    explicit ScreenPlacement(QObject* parent = nullptr);
+    ~ScreenPlacement() override;
+
+    // Centres window over its parent window, else on the screen, once.
+    static void place(QWidget* window);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
