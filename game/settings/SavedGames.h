@@ -23,19 +23,27 @@ public:
     QStringList savedGames() const;
 };
 
-// The program's own folder when it is writable, so a game run from the build tree keeps its
-// saves beside it; otherwise the player's data folder, created when a game is first saved.
-class ProgramSaveFolder : public SaveFolder {
+// The player's data folder (QStandardPaths::AppDataLocation, ~/.local/share/Trevinor on
+// Linux), wherever the program runs from: a build folder or an install prefix is no place
+// for a player's games. The folder is created when a game is first saved.
+class DataSaveFolder : public SaveFolder {
 public:
-    // By default QCoreApplication::applicationDirPath() and QStandardPaths::AppDataLocation.
-    ProgramSaveFolder();
-    ProgramSaveFolder(QString programFolder, QString dataFolder);
+    DataSaveFolder();
+    explicit DataSaveFolder(QString folder);
     QString path() const override;
 
 private:
-    QString m_programFolder;
-    QString m_dataFolder;
+    QString m_folder;
 };
+
+// Earlier versions saved beside the program when they could. Copies the "*.sav" files of
+// programFolder into the save folder, once per program folder: a game of the same name
+// already in the save folder wins, and nothing in programFolder is moved, deleted or
+// changed. "Once" is remembered in the save folder's file "saves-copied-from.txt", one
+// program folder a line, written when every file was copied (a failed copy is tried again
+// at the next start). Returns the names copied.
+QStringList copyOldSaves(const QString& programFolder, const SaveFolder& saves);
+inline const QString OldSavesCopiedMarker = QStringLiteral("saves-copied-from.txt");
 
 // How long a file name and a whole path may be in bytes, as the file system says.
 struct FileNameLimits {

@@ -42,8 +42,8 @@ void openOver(QWidget& menu, QWidget* dialog)
 
 SaveFolder& saveFolderOf(const GameContext& context)
 {
-    static ProgramSaveFolder programFolder;
-    return context.services.saves ? *context.services.saves : programFolder;
+    static DataSaveFolder dataFolder;
+    return context.services.saves ? *context.services.saves : dataFolder;
 }
 
 void installSettings(GameContext& context)

@@ -37,8 +37,9 @@ private slots:
     void namesThatCannotBeSaved();
     void aPathLongerThanTheFileSystemAllowsIsRefused();
 
-    void savesGoBesideTheProgramWhenItsFolderIsWritable_data();
-    void savesGoBesideTheProgramWhenItsFolderIsWritable();
+    void savesGoToTheDataFolderWhereverTheProgramRuns();
+    void oldSavesBesideTheProgramAreCopiedOnce_data();
+    void oldSavesBesideTheProgramAreCopiedOnce();
     void theDataFolderIsCreatedWithTheFirstSave();
     void dialogsListOnlySavedGames();
     void aListedFileGivesItsNameWithoutTheExtension_data();
@@ -118,32 +119,76 @@ void SavedGamesTest::aPathLongerThanTheFileSystemAllowsIsRefused()
     QVERIFY(limits.pathBytes >= 256);
 }
 
-void SavedGamesTest::savesGoBesideTheProgramWhenItsFolderIsWritable_data()
+void SavedGamesTest::savesGoToTheDataFolderWhereverTheProgramRuns()
 {
-    QTest::addColumn<QString>("program"); // relative to the temporary folder
-    QTest::addColumn<bool>("beside");
-    QTest::newRow("writable program folder") << "bin" << true;
-    QTest::newRow("program folder missing") << "gone" << false;
-    // A folder that even the administrator cannot write: it would lie inside a file.
-    QTest::newRow("unwritable program folder") << "file/bin" << false;
+    QStandardPaths::setTestModeEnabled(true);
+    // The test runs from a writable build folder, as ./play.sh does.
+    QVERIFY(QFileInfo(QCoreApplication::applicationDirPath()).isWritable());
+    const DataSaveFolder folder;
+    QCOMPARE(folder.path(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    QVERIFY(folder.path() != QCoreApplication::applicationDirPath());
 }
 
-void SavedGamesTest::savesGoBesideTheProgramWhenItsFolderIsWritable()
+void SavedGamesTest::oldSavesBesideTheProgramAreCopiedOnce_data()
 {
-    QFETCH(QString, program);
-    QFETCH(bool, beside);
-    QDir(m_dir->path()).mkpath("bin");
-    writeAll(m_dir->filePath("file"), "x");
-    const QString data = m_dir->filePath("data/Trevinor");
-    ProgramSaveFolder folder(m_dir->filePath(program), data);
-    QCOMPARE(folder.path(), beside ? m_dir->filePath(program) : data);
+    QTest::addColumn<QStringList>("program"); // files beside the program, each holding "old"
+    QTest::addColumn<QStringList>("data");    // files already in the data folder, "mine"
+    QTest::addColumn<QStringList>("copied");
+    QTest::newRow("old games")
+        << QStringList{"b.sav", "a.sav", "notes.txt"} << QStringList{} << QStringList{"a.sav", "b.sav"};
+    QTest::newRow("the data folder's game of that name wins")
+        << QStringList{"a.sav", "b.sav"} << QStringList{"a.sav"} << QStringList{"b.sav"};
+    QTest::newRow("the game saved without a name") << QStringList{".sav"} << QStringList{} << QStringList{".sav"};
+    QTest::newRow("nothing to copy") << QStringList{"notes.txt"} << QStringList{} << QStringList{};
+    QTest::newRow("the program runs from the data folder") << QStringList{"a.sav"} << QStringList{"@"}
+                                                           << QStringList{};
+}
+
+void SavedGamesTest::oldSavesBesideTheProgramAreCopiedOnce()
+{
+    QFETCH(QStringList, program);
+    QFETCH(QStringList, data);
+    QFETCH(QStringList, copied);
+    const QDir root(m_dir->path());
+    const bool same = data == QStringList{"@"};
+    const QString bin = root.filePath("bin");
+    const QString dataPath = same ? bin : root.filePath("data/Trevinor");
+    root.mkpath("bin");
+    for (const QString& name : program)
+        writeAll(bin + '/' + name, "old");
+    if (!same && !data.isEmpty()) {
+        root.mkpath(dataPath);
+        for (const QString& name : data)
+            writeAll(dataPath + '/' + name, "mine");
+    }
+    const DataSaveFolder folder(dataPath);
+
+    QCOMPARE(copyOldSaves(bin, folder), copied);
+    for (const QString& name : program) // nothing beside the program is touched
+        QCOMPARE(readAll(bin + '/' + name), QByteArray("old"));
+    for (const QString& name : data)
+        if (!same)
+            QCOMPARE(readAll(dataPath + '/' + name), QByteArray("mine"));
+    for (const QString& name : copied)
+        QCOMPARE(readAll(dataPath + '/' + name), QByteArray("old"));
+    if (copied.isEmpty() && data.isEmpty())
+        QVERIFY(!QFileInfo::exists(dataPath)); // not created for nothing
+    if (copied.isEmpty())
+        return;
+
+    // Once: a copied game the player deleted stays deleted, and later files are not taken.
+    QVERIFY(QFile::remove(dataPath + '/' + copied.first()));
+    writeAll(bin + "/later.sav", "old");
+    QCOMPARE(copyOldSaves(bin, folder), QStringList());
+    QVERIFY(!folder.savedGames().contains(copied.first()));
+    QVERIFY(!folder.savedGames().contains("later.sav"));
+    QVERIFY(readAll(dataPath + '/' + OldSavesCopiedMarker).contains(QFile::encodeName(bin)));
 }
 
 void SavedGamesTest::theDataFolderIsCreatedWithTheFirstSave()
 {
-    writeAll(m_dir->filePath("file"), "x");
     const QString data = m_dir->filePath("data/Trevinor");
-    ProgramSaveFolder folder(m_dir->filePath("file/bin"), data);
+    DataSaveFolder folder(data);
     QCOMPARE(folder.savedGames(), QStringList()); // listing does not create it
     QVERIFY(!QFileInfo::exists(data));
     QCOMPARE(saveToFolder(playedGame(), folder, "first"), std::nullopt);
