@@ -113,15 +113,17 @@ SettingsNotice warning(const QString& text)
 std::optional<SettingsNotice> saveNameProblem(const QString& name, const QString& folder,
                                               const FileNameLimits& limits)
 {
-    for (const QChar c : name) {
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\'))
-            return warning(QStringLiteral("Товарищ, в имени игры не может быть знака «%1»: "
-                                          "он разделяет папки.")
-                               .arg(c));
-    }
-    if (name.contains(QLatin1String("..")))
-        return warning(QStringLiteral("Товарищ, в имени игры не может быть двух точек подряд "
-                                      "(«..»)."));
+    if (name.isEmpty())
+        return warning(QStringLiteral("Товарищ, введите имя игры: без имени её не сохранить."));
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return warning(QStringLiteral("Товарищ, игру нельзя назвать «%1»: так обозначаются "
+                                      "папки.")
+                           .arg(name));
+    if (name.contains(QLatin1Char('/')))
+        return warning(QStringLiteral("Товарищ, в имени игры не может быть знака «/»: он "
+                                      "разделяет папки."));
+    // A file name may hold any byte but "/" and NUL; the other control characters are refused
+    // all the same: a name with a tab or a line break could not be typed back from the list.
     for (const QChar c : name) {
         if (c.category() == QChar::Other_Control)
             return warning(QStringLiteral("Товарищ, в имени игры есть управляющий символ "

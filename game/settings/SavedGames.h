@@ -52,9 +52,10 @@ struct FileNameLimits {
 };
 FileNameLimits fileNameLimits(const QString& folder);
 
-// The warning for a name that cannot be saved under (a path separator, "..", a control
-// character, or longer than the file system allows with ".sav"), else nothing. An empty
-// name is allowed: it saves to ".sav".
+// The warning for a name that cannot be saved under, else nothing: an empty name, "." or
+// "..", a "/", a control character (NUL among them), or one longer than the file system
+// allows with ".sav". Any other character is the player's to choose, "\" and ".." inside a
+// name too.
 std::optional<SettingsNotice> saveNameProblem(const QString& name, const QString& folder,
                                               const FileNameLimits& limits);
 
