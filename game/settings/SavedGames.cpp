@@ -103,6 +103,9 @@ FileNameLimits fileNameLimits(const QString& folder)
 
 namespace {
 const QString SavExtension = QStringLiteral(".sav");
+// What a refused file is, in the player's words, before the detail.
+const QString NotASavedGame = QStringLiteral("Товарищ, этот файл не похож на сохранённую игру "
+                                             "Тревинора или повреждён.");
 
 SettingsNotice warning(const QString& text)
 {
@@ -182,8 +185,13 @@ std::optional<SettingsNotice> loadFromFolder(GameState& g, const SaveFolder& fol
     if (selectedFile.isEmpty())
         return warning(QStringLiteral("Товарищ, выберите в списке игру, которую нужно "
                                       "загрузить."));
-    const QString failure = loadGame(g, folder.path() + QLatin1Char('/') + selectedFile);
-    if (!failure.isEmpty())
-        return warning(failure + QStringLiteral(" Текущая игра не изменилась."));
-    return std::nullopt;
+    ReadRefusal refusal = ReadRefusal::None;
+    const QString failure =
+        loadGame(g, folder.path() + QLatin1Char('/') + selectedFile, &refusal);
+    if (failure.isEmpty())
+        return std::nullopt;
+    QString text = failure + QStringLiteral(" Текущая игра не изменилась.");
+    if (refusal == ReadRefusal::NotASavedGame)
+        text.prepend(NotASavedGame + QLatin1Char(' '));
+    return warning(text);
 }

@@ -73,6 +73,7 @@ std::optional<SettingsNotice> saveToFolder(const GameState& g, const SaveFolder&
 
 // cmdYes: reads the selected file over the running game, which changes only when the whole
 // file was read (the game flow then brings the screens into line). No file selected, or a
-// file that cannot be read, answers with a message and changes nothing.
+// file that cannot be read, answers with a message and changes nothing; a file that was read
+// and is no saved game says so first, in the player's words, then what is wrong with it.
 std::optional<SettingsNotice> loadFromFolder(GameState& g, const SaveFolder& folder,
                                              const QString& selectedFile);

@@ -340,19 +340,21 @@ void SettingsScreensTest::badLoadsLeaveEverythingAsItWas_data()
 {
     QTest::addColumn<QString>("selected"); // empty: no file clicked
     QTest::addColumn<QString>("reason");
-    QTest::newRow("no file selected") << "" << "выберите в списке";
-    QTest::newRow("empty file") << "empty.sav" << "файл пуст";
-    QTest::newRow("short file") << "short.sav" << "обрывается";
-    QTest::newRow("broken text length") << "broken.sav" << "длина текста";
-    QTest::newRow("mood not a number") << "nan.sav" << "не число";
-    QTest::newRow("unreadable: a folder now") << "folder.sav" << "«";
-    QTest::newRow("deleted after it was listed") << "gone.sav" << "не найден";
+    QTest::addColumn<bool>("damaged"); // read, and no saved game: said first in plain words
+    QTest::newRow("no file selected") << "" << "выберите в списке" << false;
+    QTest::newRow("empty file") << "empty.sav" << "файл пуст" << true;
+    QTest::newRow("short file") << "short.sav" << "обрывается" << true;
+    QTest::newRow("broken text length") << "broken.sav" << "длина текста" << true;
+    QTest::newRow("mood not a number") << "nan.sav" << "не число" << true;
+    QTest::newRow("unreadable: a folder now") << "folder.sav" << "«" << false;
+    QTest::newRow("deleted after it was listed") << "gone.sav" << "не найден" << false;
 }
 
 void SettingsScreensTest::badLoadsLeaveEverythingAsItWas()
 {
     QFETCH(QString, selected);
     QFETCH(QString, reason);
+    QFETCH(bool, damaged);
     Game g;
     QString why;
     const QByteArray good = encodeSavedGame(savedGameOf("Чужой"), &why);
@@ -384,6 +386,10 @@ void SettingsScreensTest::badLoadsLeaveEverythingAsItWas()
     const auto& told = g.h.dialogs.asked.last();
     QVERIFY2(told.text.contains(reason), qPrintable(told.text));
     QCOMPARE(told.icon, Dialogs::Icon::Exclamation);
+    const QString lead = QStringLiteral("Товарищ, этот файл не похож на сохранённую игру Тревинора или повреждён. ");
+    QCOMPARE(told.text.startsWith(lead), damaged);
+    if (!selected.isEmpty())
+        QVERIFY(told.text.endsWith(QStringLiteral(" Текущая игра не изменилась.")));
     QVERIFY(g.h.game == before);
     QCOMPARE(caption(main->control("lblName")), QStringLiteral("Свой"));
     QCOMPARE(caption(main->control("lblDengi")), money);
