@@ -71,12 +71,15 @@ SaveDialog::SaveDialog(GameContext& context, SaveFolder& folder, QWidget* parent
     actionButton(this, "cmdCancel", QStringLiteral("Нет"),
                  {Width / 2 + 10, buttons, ButtonWidth, ButtonHeight}, [this] { close(); });
 
-    // Choosing a listed file takes its name, without ".sav", into the text box.
-    connect(m_list, &QListWidget::itemSelectionChanged, this, [this] {
+    // Choosing a listed file takes its name, without ".sav", into the text box; so does a
+    // click on the file already chosen, which puts its name back after an edit.
+    const auto takeListedName = [this] {
         const QString file = selectedFile(m_list);
         if (!file.isEmpty())
             m_name->setText(saveNameOfListedFile(file));
-    });
+    };
+    connect(m_list, &QListWidget::itemSelectionChanged, this, takeListedName);
+    connect(m_list, &QListWidget::itemClicked, this, takeListedName);
     takeScheme(this, context.game);
     m_name->setFocus();
 }

@@ -172,8 +172,13 @@ void SettingsScreensTest::saveDialogListsTheFolderAndTakesAListedName()
     QCOMPARE(caption(child(dialog, "Tavorel27")), QStringLiteral("Сохранить игру"));
     auto* list = child<QListWidget>(dialog, "File1");
     QCOMPARE(list->count(), 1);
+    auto* name = child<QLineEdit>(dialog, "txtSave");
     clickItem(list, QStringLiteral("Первая.sav"));
-    QCOMPARE(child<QLineEdit>(dialog, "txtSave")->text(), QStringLiteral("Первая"));
+    QCOMPARE(name->text(), QStringLiteral("Первая"));
+    // The name edited, the same file clicked again: its name comes back.
+    QTest::keyClicks(name, QStringLiteral(" 2"));
+    clickItem(list, QStringLiteral("Первая.sav"));
+    QCOMPARE(name->text(), QStringLiteral("Первая"));
 }
 
 void SettingsScreensTest::savingReplacesTheFileAndCloses()
