@@ -1,6 +1,7 @@
 // The property page "Vuzedovi Value": filling, the changed mark, Apply and its dialog.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QAbstractItemView>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -74,6 +75,16 @@ void edit(GradientValue& page, const QString& control)
         list->setCurrentIndex((list->currentIndex() + 1) % list->count());
     } else
         editor<QCheckBox>(page, qPrintable(control))->click();
+}
+
+// Chooses once more, from its open popup, the item a list shows; true when the list took
+// the choice.
+bool chooseTheShownItemAgain(QComboBox* list)
+{
+    QSignalSpy chosen(list, &QComboBox::activated);
+    list->showPopup();
+    QTest::keyClick(list->view(), Qt::Key_Return);
+    return chosen.size() == 1 && chosen.first().first().toInt() == list->currentIndex();
 }
 
 } // namespace
@@ -155,6 +166,14 @@ private slots:
         page.SelectionChanged({&second});
         QVERIFY(!page.Changed());
         QCOMPARE(marked.size(), 0);
+
+        // Choosing again the item a list shows is no edit.
+        if (control.startsWith(QLatin1String("cbo"))) {
+            page.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&page));
+            QVERIFY(chooseTheShownItemAgain(editor<QComboBox>(page, qPrintable(control))));
+            QVERIFY(!page.Changed());
+        }
 
         edit(page, control);
         QVERIFY(page.Changed());
