@@ -25,11 +25,8 @@ QListWidget* fileList(QWidget* dialog, const SaveFolder& folder, int width)
     list->setObjectName(QStringLiteral("File1"));
     list->setGeometry(Margin, ListTop, width - 2 * Margin, ListHeight);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    setBackColour(list, DesignColours::WindowBody);
-    setForeColour(list, DesignColours::LabelText);
-    // The chosen file in yellow, its name in dark red.
-    setPaletteColours(list, {{QPalette::Highlight, toQColor(DesignColours::LabelText)},
-                             {QPalette::HighlightedText, toQColor(DesignColours::PanelStart)}});
+    // Yellow names on the dark body, the chosen file in the inverse colours.
+    setListBoxColours(list, DesignColours::WindowBody, DesignColours::LabelText);
     list->addItems(folder.savedGames());
     return list;
 }

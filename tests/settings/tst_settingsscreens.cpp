@@ -138,6 +138,8 @@ private slots:
     void badLoadsLeaveEverythingAsItWas_data();
     void badLoadsLeaveEverythingAsItWas();
     void dialogsWearTheScheme();
+    void fileListsReadOnEveryScheme_data();
+    void fileListsReadOnEveryScheme();
 
     void colourButtonsStoreAndPreview_data();
     void colourButtonsStoreAndPreview();
@@ -414,6 +416,65 @@ void SettingsScreensTest::dialogsWearTheScheme()
     QCOMPARE(colourProperty(child(dialog, "cmdYes"), "ColorStart"), 0x112233u);
     // The title bar is not in the registry: it keeps its design.
     QCOMPARE(colourProperty(child(dialog, "Tavorel27"), "ColorStart"), DesignColours::PanelStart);
+}
+
+void SettingsScreensTest::fileListsReadOnEveryScheme_data()
+{
+    QTest::addColumn<int>("button"); // the menu's button that opens the dialog
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<qint64>("listBack"); // the scheme's colourGradientEnd; -1: settings cancelled
+    const std::pair<const char*, qint64> schemes[] = {
+        {"design", -1}, {"default red", 0x0000FF}, {"yellow", 0x00FFFF}, {"white", 0xFFFFFF},
+        {"black", 0x000000}, {"grey", 0x808080}, {"navy", 0x800000}, {"system window", 0x80000005}};
+    for (const auto& [scheme, back] : schemes) {
+        QTest::addRow("save, %s", scheme) << 1 << "frmSave" << back;
+        QTest::addRow("load, %s", scheme) << 2 << "frmLoad" << back;
+    }
+}
+
+void SettingsScreensTest::fileListsReadOnEveryScheme()
+{
+    QFETCH(int, button);
+    QFETCH(QString, screen);
+    QFETCH(qint64, listBack);
+    Game g;
+    for (const char* name : {"a.sav", "b.sav"})
+        writeAll(g.dir.filePath(name), "x");
+    g.h.game.settingsConfirmed = True;
+    g.h.newGame();
+    if (listBack < 0)
+        g.h.game.settingsCancelled = True;
+    else
+        g.h.game.colourGradientEnd = uint32_t(listBack);
+    QWidget* dialog = openFromMenu(g, button, screen.toLatin1().constData());
+    auto* list = child<QListWidget>(dialog, "File1");
+    QListWidgetItem* disabled = list->item(1);
+    disabled->setFlags(disabled->flags() & ~Qt::ItemIsEnabled);
+    list->setCurrentRow(0);
+
+    const auto reads = [](const QColor& text, const QColor& back) {
+        const double ratio = contrastRatio(text, back);
+        if (ratio < 4.5)
+            qWarning("%s on %s: %.2f", qPrintable(text.name()), qPrintable(back.name()), ratio);
+        return ratio >= 4.5;
+    };
+    for (const bool enabled : {true, false}) {
+        list->setEnabled(enabled);
+        const QPalette p = list->palette();
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            QVERIFY(reads(p.color(group, QPalette::Text), p.color(group, QPalette::Base)));
+            QVERIFY(reads(p.color(group, QPalette::HighlightedText), p.color(group, QPalette::Highlight)));
+        }
+        // The disabled entry as it is painted: its text stands out from the list's background.
+        const QImage shot = list->grab().toImage();
+        const QRect entry = list->visualItemRect(disabled).translated(list->viewport()->pos());
+        const QColor back = shot.pixelColor(entry.topLeft() + QPoint(1, 1));
+        double best = 1;
+        for (int y = entry.top(); y <= entry.bottom(); ++y)
+            for (int x = entry.left(); x <= entry.right(); ++x)
+                best = std::max(best, contrastRatio(shot.pixelColor(x, y), back));
+        QVERIFY2(best >= 4.5, qPrintable(QString::number(best)));
+    }
 }
 
 void SettingsScreensTest::colourButtonsStoreAndPreview_data()
