@@ -132,6 +132,8 @@ private slots:
     void failedWritesKeepThePreviousFile();
     void anUnwritableFolderIsReported();
     void cancelClosesWithoutSaving();
+    void closingFromOutsideIsNo_data();
+    void closingFromOutsideIsNo();
 
     void loadingBringsTheGameOntoEveryScreen();
     void loadingFromTheStartMenuShowsTheMainScreen();
@@ -300,6 +302,44 @@ void SettingsScreensTest::cancelClosesWithoutSaving()
     press(child(dialog, "cmdCancel"));
     QTRY_VERIFY(!dialog);
     QCOMPARE(g.folder.savedGames(), QStringList());
+}
+
+void SettingsScreensTest::closingFromOutsideIsNo_data()
+{
+    QTest::addColumn<int>("button"); // the menu's button that opens the window
+    QTest::addColumn<QString>("screen");
+    QTest::newRow("save dialog") << 1 << "frmSave";
+    QTest::newRow("load dialog") << 2 << "frmLoad";
+    QTest::newRow("settings") << 5 << "frmNastroiki";
+}
+
+void SettingsScreensTest::closingFromOutsideIsNo()
+{
+    QFETCH(int, button);
+    QFETCH(QString, screen);
+    Game g;
+    QVERIFY(saveGame(savedGameOf("Другой"), g.dir.filePath("game.sav")).isEmpty());
+    const QByteArray saved = readAll(g.dir.filePath("game.sav"));
+    g.h.newGame(QStringLiteral("Свой"));
+    QPointer<QWidget> window = openFromMenu(g, button, screen.toLatin1().constData());
+    // The player chooses something, then closes the window with the window manager.
+    if (auto* list = child<QListWidget>(window, "File1"))
+        clickItem(list, QStringLiteral("game.sav"));
+    if (auto* settings = qobject_cast<SettingsScreen*>(window.data())) {
+        answerColourDialog(QColor(0, 255, 0));
+        QTest::mouseClick(child(settings, "Command1"), Qt::LeftButton);
+        clickOption(settings->melodyOption(2));
+    }
+    GameState asNo = g.h.game;
+    if (screen == "frmNastroiki")
+        asNo.settingsCancelled = True; // what "Нет" does; the colour chosen stays
+    QVERIFY(window->close());
+    QTRY_VERIFY(!window);
+    QVERIFY(g.h.game == asNo);
+    QCOMPARE(readAll(g.dir.filePath("game.sav")), saved);
+    QCOMPARE(g.h.dialogs.count("tell"), 0);
+    QVERIFY(g.h.flow->menu() && g.h.flow->menu()->isVisible());
+    QCOMPARE(g.h.quits, 0);
 }
 
 void SettingsScreensTest::loadingBringsTheGameOntoEveryScreen()
