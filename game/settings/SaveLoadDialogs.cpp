@@ -41,7 +41,7 @@ QString selectedFile(const QListWidget* list)
 // player once cancelled the settings.
 void takeScheme(QWidget* dialog, const GameState& g)
 {
-    if (g.settingsCancelled == False)
+    if (schemeApplies(g))
         applySchemeToScreen(*dialog, g);
 }
 } // namespace

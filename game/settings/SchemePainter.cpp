@@ -80,6 +80,8 @@ QList<QWidget*> otherSchemeScreens()
 void applyColourScheme(MainScreen& main)
 {
     const GameState& g = main.context().game;
+    if (!schemeApplies(g))
+        return;
     applySchemeToScreen(main, g);
     const ControlColours plain = plainListColours(g);
     for (QWidget* label : main.catalogues().labels())

@@ -601,11 +601,14 @@ void SettingsScreensTest::confirmingResetsAnUntouchedSchemeAndAppliesItToTheScre
     QTest::addColumn<uint>("panelStart");
     QTest::addColumn<uint>("labelText");
     QTest::addColumn<int>("move");
+    QTest::addColumn<bool>("cancelledBefore"); // "Нет" in an earlier visit
     QTest::newRow("untouched preview: the defaults, text colour too")
-        << false << false << uint(DefaultColours::GradientStart) << uint(DefaultColours::Text) << 2;
+        << false << false << uint(DefaultColours::GradientStart) << uint(DefaultColours::Text) << 2 << false;
     QTest::newRow("start chosen: the choice, at once")
-        << true << false << 0x0000FFu << 0x00FF00u << 2;
-    QTest::newRow("panels locked") << true << true << 0x0000FFu << 0x00FF00u << 0;
+        << true << false << 0x0000FFu << 0x00FF00u << 2 << false;
+    QTest::newRow("panels locked") << true << true << 0x0000FFu << 0x00FF00u << 0 << false;
+    QTest::newRow("after a \"Нет\" the screens keep their design")
+        << true << true << uint(DesignColours::PanelStart) << uint(DesignColours::LabelText) << 2 << true;
 }
 
 void SettingsScreensTest::confirmingResetsAnUntouchedSchemeAndAppliesItToTheScreens()
@@ -615,8 +618,13 @@ void SettingsScreensTest::confirmingResetsAnUntouchedSchemeAndAppliesItToTheScre
     QFETCH(uint, panelStart);
     QFETCH(uint, labelText);
     QFETCH(int, move);
+    QFETCH(bool, cancelledBefore);
     Game g;
     MainScreen* main = g.h.newGame();
+    if (cancelledBefore) {
+        press(child(openFromMenu(g, 5, "frmNastroiki"), "cmdNo"));
+        QTRY_VERIFY(!window("frmNastroiki"));
+    }
     QWidget* screen = openFromMenu(g, 5, "frmNastroiki");
     QCOMPARE(g.h.game.settingsConfirmed, False);
     answerColourDialog(QColor(0, 255, 0));
