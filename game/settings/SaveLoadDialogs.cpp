@@ -58,6 +58,8 @@ SaveDialog::SaveDialog(GameContext& context, SaveFolder& folder, QWidget* parent
     m_name->setGeometry(Margin, row, Width - 2 * Margin - 48, 26);
     m_extension = new QLabel(QStringLiteral(".sav"), this);
     m_extension->setObjectName(QStringLiteral("lblSave"));
+    // Its caption ends the file's name: text, never markup.
+    m_extension->setTextFormat(Qt::PlainText);
     m_extension->setGeometry(Width - Margin - 44, row, 44, 26);
     setForeColour(m_extension, DesignColours::LabelText);
 
