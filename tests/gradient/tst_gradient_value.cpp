@@ -77,16 +77,6 @@ void edit(GradientValue& page, const QString& control)
         editor<QCheckBox>(page, qPrintable(control))->click();
 }
 
-// Chooses once more, from its open popup, the item a list shows; true when the list took
-// the choice.
-bool chooseTheShownItemAgain(QComboBox* list)
-{
-    QSignalSpy chosen(list, &QComboBox::activated);
-    list->showPopup();
-    QTest::keyClick(list->view(), Qt::Key_Return);
-    return chosen.size() == 1 && chosen.first().first().toInt() == list->currentIndex();
-}
-
 } // namespace
 
 class GradientValueTest : public QObject {
@@ -167,11 +157,12 @@ private slots:
         QVERIFY(!page.Changed());
         QCOMPARE(marked.size(), 0);
 
-        // Choosing again the item a list shows is no edit.
-        if (control.startsWith(QLatin1String("cbo"))) {
-            page.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&page));
-            QVERIFY(chooseTheShownItemAgain(editor<QComboBox>(page, qPrintable(control))));
+        // Choosing again, from its popup, the item a list shows is no edit.
+        if (auto* list = page.findChild<QComboBox*>(control)) {
+            QSignalSpy chosen(list, &QComboBox::activated);
+            list->showPopup();
+            QTest::keyClick(list->view(), Qt::Key_Return);
+            QCOMPARE(chosen.size(), 1);
             QVERIFY(!page.Changed());
         }
 

@@ -127,24 +127,20 @@ void SavedGamesTest::savesGoToTheDataFolderWhereverTheProgramRuns()
     QStandardPaths::setTestModeEnabled(true);
     // The test runs from a writable build folder, as ./play.sh does.
     QVERIFY(QFileInfo(QCoreApplication::applicationDirPath()).isWritable());
-    const DataSaveFolder folder;
-    QCOMPARE(folder.path(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    QVERIFY(folder.path() != QCoreApplication::applicationDirPath());
+    QCOMPARE(DataSaveFolder().path(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 void SavedGamesTest::oldSavesBesideTheProgramAreCopiedOnce_data()
 {
-    QTest::addColumn<QStringList>("program"); // files beside the program, each holding "old"
-    QTest::addColumn<QStringList>("data");    // files already in the data folder, "mine"
+    QTest::addColumn<QStringList>("program"); // beside the program, each holding "old"
+    QTest::addColumn<QStringList>("data");    // already in the data folder, each holding "mine"
     QTest::addColumn<QStringList>("copied");
-    QTest::newRow("old games")
-        << QStringList{"b.sav", "a.sav", "notes.txt"} << QStringList{} << QStringList{"a.sav", "b.sav"};
+    QTest::newRow("old games") << QStringList{"b.sav", "a.sav", "notes.txt"} << QStringList{}
+                               << QStringList{"a.sav", "b.sav"};
     QTest::newRow("the data folder's game of that name wins")
         << QStringList{"a.sav", "b.sav"} << QStringList{"a.sav"} << QStringList{"b.sav"};
     QTest::newRow("the game saved without a name") << QStringList{".sav"} << QStringList{} << QStringList{".sav"};
-    QTest::newRow("nothing to copy") << QStringList{"notes.txt"} << QStringList{} << QStringList{};
-    QTest::newRow("the program runs from the data folder") << QStringList{"a.sav"} << QStringList{"@"}
-                                                           << QStringList{};
+    QTest::newRow("nothing to copy: no data folder made") << QStringList{"a.txt"} << QStringList{} << QStringList{};
 }
 
 void SavedGamesTest::oldSavesBesideTheProgramAreCopiedOnce()
@@ -152,40 +148,28 @@ void SavedGamesTest::oldSavesBesideTheProgramAreCopiedOnce()
     QFETCH(QStringList, program);
     QFETCH(QStringList, data);
     QFETCH(QStringList, copied);
-    const QDir root(m_dir->path());
-    const bool same = data == QStringList{"@"};
-    const QString bin = root.filePath("bin");
-    const QString dataPath = same ? bin : root.filePath("data/Trevinor");
-    root.mkpath("bin");
+    const QDir bin(m_dir->filePath("bin")), saves(m_dir->filePath("data/Trevinor"));
+    QDir().mkpath(bin.path());
+    if (!data.isEmpty())
+        QDir().mkpath(saves.path());
     for (const QString& name : program)
-        writeAll(bin + '/' + name, "old");
-    if (!same && !data.isEmpty()) {
-        root.mkpath(dataPath);
-        for (const QString& name : data)
-            writeAll(dataPath + '/' + name, "mine");
-    }
-    const DataSaveFolder folder(dataPath);
-
-    QCOMPARE(copyOldSaves(bin, folder), copied);
-    for (const QString& name : program) // nothing beside the program is touched
-        QCOMPARE(readAll(bin + '/' + name), QByteArray("old"));
+        writeAll(bin.filePath(name), "old");
     for (const QString& name : data)
-        if (!same)
-            QCOMPARE(readAll(dataPath + '/' + name), QByteArray("mine"));
-    for (const QString& name : copied)
-        QCOMPARE(readAll(dataPath + '/' + name), QByteArray("old"));
-    if (copied.isEmpty() && data.isEmpty())
-        QVERIFY(!QFileInfo::exists(dataPath)); // not created for nothing
+        writeAll(saves.filePath(name), "mine");
+    const DataSaveFolder folder(saves.path());
+
+    QCOMPARE(copyOldSaves(bin.path(), folder), copied);
+    QCOMPARE(saves.exists(), !(copied + data).isEmpty());
+    for (const QString& name : program)
+        QCOMPARE(readAll(bin.filePath(name)), QByteArray("old"));
+    for (const QString& name : copied + data)
+        QCOMPARE(readAll(saves.filePath(name)), QByteArray(data.contains(name) ? "mine" : "old"));
     if (copied.isEmpty())
         return;
-
-    // Once: a copied game the player deleted stays deleted, and later files are not taken.
-    QVERIFY(QFile::remove(dataPath + '/' + copied.first()));
-    writeAll(bin + "/later.sav", "old");
-    QCOMPARE(copyOldSaves(bin, folder), QStringList());
-    QVERIFY(!folder.savedGames().contains(copied.first()));
-    QVERIFY(!folder.savedGames().contains("later.sav"));
-    QVERIFY(readAll(dataPath + '/' + OldSavesCopiedMarker).contains(QFile::encodeName(bin)));
+    // Once: a copied game the player deleted stays deleted, and later old saves stay behind.
+    QVERIFY(QFile::remove(saves.filePath(copied.first())));
+    writeAll(bin.filePath("later.sav"), "old");
+    QCOMPARE(copyOldSaves(bin.path(), folder), QStringList());
 }
 
 void SavedGamesTest::theDataFolderIsCreatedWithTheFirstSave()
