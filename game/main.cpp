@@ -26,7 +26,8 @@ int main(int argc, char* argv[])
     QtDialogs dialogs;
     Services services;
     services.dialogs = &dialogs;
-    ProgramSaveFolder saves;
+    DataSaveFolder saves;
+    copyOldSaves(QCoreApplication::applicationDirPath(), saves);
     services.saves = &saves;
     FluidSynthPlayer music;
     services.music = &music;

@@ -11,6 +11,11 @@ uint32_t schemeColour(const GameState& g, Colour GameState::*field)
     return (g.*field).value_or(defaultColour(field));
 }
 
+bool schemeApplies(const GameState& g)
+{
+    return g.settingsCancelled == False;
+}
+
 namespace {
 using namespace SchemeScreens;
 

@@ -71,6 +71,11 @@ void setDefaultColours(GameState& g);
 // (a player may confirm the settings having picked only some of the colours).
 uint32_t schemeColour(const GameState& g, Colour GameState::*field);
 
+// Whether the scheme is put on screens at all: only while the settings were never left with
+// "Нет". Once they were, every screen keeps its design colours for the rest of the run, also
+// after a later "Да".
+bool schemeApplies(const GameState& g);
+
 // The colour registry. Its gradient list names controls of several screens by the screen's
 // and the control's object names, in the order the scheme walks them. An entry without a
 // control stands for the screen itself; no colour rule applies to it.

@@ -25,11 +25,8 @@ QListWidget* fileList(QWidget* dialog, const SaveFolder& folder, int width)
     list->setObjectName(QStringLiteral("File1"));
     list->setGeometry(Margin, ListTop, width - 2 * Margin, ListHeight);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    setBackColour(list, DesignColours::WindowBody);
-    setForeColour(list, DesignColours::LabelText);
-    // The chosen file in yellow, its name in dark red.
-    setPaletteColours(list, {{QPalette::Highlight, toQColor(DesignColours::LabelText)},
-                             {QPalette::HighlightedText, toQColor(DesignColours::PanelStart)}});
+    // Yellow names on the dark body, the chosen file in the inverse colours.
+    setListBoxColours(list, DesignColours::WindowBody, DesignColours::LabelText);
     list->addItems(folder.savedGames());
     return list;
 }
@@ -44,7 +41,7 @@ QString selectedFile(const QListWidget* list)
 // player once cancelled the settings.
 void takeScheme(QWidget* dialog, const GameState& g)
 {
-    if (g.settingsCancelled == False)
+    if (schemeApplies(g))
         applySchemeToScreen(*dialog, g);
 }
 } // namespace
@@ -61,6 +58,8 @@ SaveDialog::SaveDialog(GameContext& context, SaveFolder& folder, QWidget* parent
     m_name->setGeometry(Margin, row, Width - 2 * Margin - 48, 26);
     m_extension = new QLabel(QStringLiteral(".sav"), this);
     m_extension->setObjectName(QStringLiteral("lblSave"));
+    // Its caption ends the file's name: text, never markup.
+    m_extension->setTextFormat(Qt::PlainText);
     m_extension->setGeometry(Width - Margin - 44, row, 44, 26);
     setForeColour(m_extension, DesignColours::LabelText);
 
@@ -71,12 +70,15 @@ SaveDialog::SaveDialog(GameContext& context, SaveFolder& folder, QWidget* parent
     actionButton(this, "cmdCancel", QStringLiteral("Нет"),
                  {Width / 2 + 10, buttons, ButtonWidth, ButtonHeight}, [this] { close(); });
 
-    // Choosing a listed file takes its name, without ".sav", into the text box.
-    connect(m_list, &QListWidget::itemSelectionChanged, this, [this] {
+    // Choosing a listed file takes its name, without ".sav", into the text box; so does a
+    // click on the file already chosen, which puts its name back after an edit.
+    const auto takeListedName = [this] {
         const QString file = selectedFile(m_list);
         if (!file.isEmpty())
             m_name->setText(saveNameOfListedFile(file));
-    });
+    };
+    connect(m_list, &QListWidget::itemSelectionChanged, this, takeListedName);
+    connect(m_list, &QListWidget::itemClicked, this, takeListedName);
     takeScheme(this, context.game);
     m_name->setFocus();
 }

@@ -2,7 +2,6 @@
 
 #include "state/SaveGame.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,30 +14,76 @@ bool SaveFolder::prepare() const
     return QDir().mkpath(path());
 }
 
-QStringList SaveFolder::savedGames() const
+namespace {
+// Hidden files too: earlier versions saved a game under the empty name as ".sav".
+QStringList savedGamesIn(const QString& folder)
 {
-    // Hidden files too: a game saved under the empty name is ".sav".
-    return QDir(path()).entryList({QStringLiteral("*.sav")},
+    return QDir(folder).entryList({QStringLiteral("*.sav")},
                                   QDir::Files | QDir::Hidden | QDir::CaseSensitive, QDir::Name);
 }
 
-ProgramSaveFolder::ProgramSaveFolder()
-    : ProgramSaveFolder(QCoreApplication::applicationDirPath(),
-                        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+QStringList foldersCopiedFrom(const QString& marker)
+{
+    QFile file(marker);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+void rememberCopiedFrom(const QString& marker, const QString& folder)
+{
+    QFile file(marker);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+        file.write((folder + QLatin1Char('\n')).toUtf8());
+}
+} // namespace
+
+QStringList SaveFolder::savedGames() const
+{
+    return savedGamesIn(path());
+}
+
+DataSaveFolder::DataSaveFolder()
+    : DataSaveFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
 {
 }
 
-ProgramSaveFolder::ProgramSaveFolder(QString programFolder, QString dataFolder)
-    : m_programFolder(std::move(programFolder)), m_dataFolder(std::move(dataFolder))
+DataSaveFolder::DataSaveFolder(QString folder) : m_folder(std::move(folder)) {}
+
+QString DataSaveFolder::path() const
 {
+    return m_folder;
 }
 
-QString ProgramSaveFolder::path() const
+QStringList copyOldSaves(const QString& programFolder, const SaveFolder& saves)
 {
-    const QFileInfo program(m_programFolder);
-    if (!m_programFolder.isEmpty() && program.isDir() && program.isWritable())
-        return m_programFolder;
-    return m_dataFolder;
+    const QString from = QFileInfo(programFolder).canonicalFilePath();
+    const QDir to(saves.path());
+    if (from.isEmpty() || from == QFileInfo(to.path()).canonicalFilePath())
+        return {};
+    const QString marker = to.filePath(OldSavesCopiedMarker);
+    if (foldersCopiedFrom(marker).contains(from))
+        return {};
+    // With nothing to copy the data folder is not created for nothing; looking again at the
+    // next start costs one listing.
+    const QStringList old = savedGamesIn(from);
+    if (old.isEmpty() || !saves.prepare())
+        return {};
+
+    QStringList copied;
+    bool complete = true;
+    for (const QString& name : old) {
+        const QString target = to.filePath(name);
+        if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
+            continue; // the data folder's own game of that name wins
+        if (QFile::copy(QDir(from).filePath(name), target))
+            copied << name;
+        else
+            complete = false;
+    }
+    if (complete)
+        rememberCopiedFrom(marker, from);
+    return copied;
 }
 
 FileNameLimits fileNameLimits(const QString& folder)
@@ -58,6 +103,9 @@ FileNameLimits fileNameLimits(const QString& folder)
 
 namespace {
 const QString SavExtension = QStringLiteral(".sav");
+// What a refused file is, in the player's words, before the detail.
+const QString NotASavedGame = QStringLiteral("Товарищ, этот файл не похож на сохранённую игру "
+                                             "Тревинора или повреждён.");
 
 SettingsNotice warning(const QString& text)
 {
@@ -68,15 +116,17 @@ SettingsNotice warning(const QString& text)
 std::optional<SettingsNotice> saveNameProblem(const QString& name, const QString& folder,
                                               const FileNameLimits& limits)
 {
-    for (const QChar c : name) {
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\'))
-            return warning(QStringLiteral("Товарищ, в имени игры не может быть знака «%1»: "
-                                          "он разделяет папки.")
-                               .arg(c));
-    }
-    if (name.contains(QLatin1String("..")))
-        return warning(QStringLiteral("Товарищ, в имени игры не может быть двух точек подряд "
-                                      "(«..»)."));
+    if (name.isEmpty())
+        return warning(QStringLiteral("Товарищ, введите имя игры: без имени её не сохранить."));
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return warning(QStringLiteral("Товарищ, игру нельзя назвать «%1»: так обозначаются "
+                                      "папки.")
+                           .arg(name));
+    if (name.contains(QLatin1Char('/')))
+        return warning(QStringLiteral("Товарищ, в имени игры не может быть знака «/»: он "
+                                      "разделяет папки."));
+    // A file name may hold any byte but "/" and NUL; the other control characters are refused
+    // all the same: a name with a tab or a line break could not be typed back from the list.
     for (const QChar c : name) {
         if (c.category() == QChar::Other_Control)
             return warning(QStringLiteral("Товарищ, в имени игры есть управляющий символ "
@@ -135,8 +185,13 @@ std::optional<SettingsNotice> loadFromFolder(GameState& g, const SaveFolder& fol
     if (selectedFile.isEmpty())
         return warning(QStringLiteral("Товарищ, выберите в списке игру, которую нужно "
                                       "загрузить."));
-    const QString failure = loadGame(g, folder.path() + QLatin1Char('/') + selectedFile);
-    if (!failure.isEmpty())
-        return warning(failure + QStringLiteral(" Текущая игра не изменилась."));
-    return std::nullopt;
+    ReadRefusal refusal = ReadRefusal::None;
+    const QString failure =
+        loadGame(g, folder.path() + QLatin1Char('/') + selectedFile, &refusal);
+    if (failure.isEmpty())
+        return std::nullopt;
+    QString text = failure + QStringLiteral(" Текущая игра не изменилась.");
+    if (refusal == ReadRefusal::NotASavedGame)
+        text.prepend(NotASavedGame + QLatin1Char(' '));
+    return warning(text);
 }

@@ -23,19 +23,27 @@ public:
     QStringList savedGames() const;
 };
 
-// The program's own folder when it is writable, so a game run from the build tree keeps its
-// saves beside it; otherwise the player's data folder, created when a game is first saved.
-class ProgramSaveFolder : public SaveFolder {
+// The player's data folder (QStandardPaths::AppDataLocation, ~/.local/share/Trevinor on
+// Linux), wherever the program runs from: a build folder or an install prefix is no place
+// for a player's games. The folder is created when a game is first saved.
+class DataSaveFolder : public SaveFolder {
 public:
-    // By default QCoreApplication::applicationDirPath() and QStandardPaths::AppDataLocation.
-    ProgramSaveFolder();
-    ProgramSaveFolder(QString programFolder, QString dataFolder);
+    DataSaveFolder();
+    explicit DataSaveFolder(QString folder);
     QString path() const override;
 
 private:
-    QString m_programFolder;
-    QString m_dataFolder;
+    QString m_folder;
 };
+
+// Earlier versions saved beside the program when they could. Copies the "*.sav" files of
+// programFolder into the save folder, once per program folder: a game of the same name
+// already in the save folder wins, and nothing in programFolder is moved, deleted or
+// changed. "Once" is remembered in the save folder's file "saves-copied-from.txt", one
+// program folder a line, written when every file was copied (a failed copy is tried again
+// at the next start). Returns the names copied.
+QStringList copyOldSaves(const QString& programFolder, const SaveFolder& saves);
+inline const QString OldSavesCopiedMarker = QStringLiteral("saves-copied-from.txt");
 
 // How long a file name and a whole path may be in bytes, as the file system says.
 struct FileNameLimits {
@@ -44,9 +52,10 @@ struct FileNameLimits {
 };
 FileNameLimits fileNameLimits(const QString& folder);
 
-// The warning for a name that cannot be saved under (a path separator, "..", a control
-// character, or longer than the file system allows with ".sav"), else nothing. An empty
-// name is allowed: it saves to ".sav".
+// The warning for a name that cannot be saved under, else nothing: an empty name, "." or
+// "..", a "/", a control character (NUL among them), or one longer than the file system
+// allows with ".sav". Any other character is the player's to choose, "\" and ".." inside a
+// name too.
 std::optional<SettingsNotice> saveNameProblem(const QString& name, const QString& folder,
                                               const FileNameLimits& limits);
 
@@ -64,6 +73,7 @@ std::optional<SettingsNotice> saveToFolder(const GameState& g, const SaveFolder&
 
 // cmdYes: reads the selected file over the running game, which changes only when the whole
 // file was read (the game flow then brings the screens into line). No file selected, or a
-// file that cannot be read, answers with a message and changes nothing.
+// file that cannot be read, answers with a message and changes nothing; a file that was read
+// and is no saved game says so first, in the player's words, then what is wrong with it.
 std::optional<SettingsNotice> loadFromFolder(GameState& g, const SaveFolder& folder,
                                              const QString& selectedFile);

@@ -36,7 +36,11 @@ void applyControlColours(QWidget* control, const ControlColours& c)
     if (c.moveControl)
         control->setProperty("MoveControl",
                              QVariant::fromValue(vuzedovi::constMoveControl(*c.moveControl)));
-    if (c.background)
+    if (c.background && controlKind(control) == ControlKind::ListBox)
+        // The scheme gives a list only its background: its names keep their design yellow
+        // where that reads at 4.5:1, else turn black or white, disabled ones too.
+        setListBoxColours(control, *c.background, c.text.value_or(DesignColours::LabelText));
+    else if (c.background)
         setBackColour(control, *c.background);
     if (c.text)
         setForeColour(control, *c.text);
@@ -76,6 +80,8 @@ QList<QWidget*> otherSchemeScreens()
 void applyColourScheme(MainScreen& main)
 {
     const GameState& g = main.context().game;
+    if (!schemeApplies(g))
+        return;
     applySchemeToScreen(main, g);
     const ControlColours plain = plainListColours(g);
     for (QWidget* label : main.catalogues().labels())

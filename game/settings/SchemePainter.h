@@ -21,7 +21,8 @@ void applyControlColours(QWidget* control, const ControlColours& colours);
 void applySchemeToScreen(QWidget& screen, const GameState& g);
 
 // The whole scheme as it stands: the main screen with its catalogue labels, then every other
-// screen of the registry that exists now (found among the top-level windows by name).
+// screen of the registry that exists now (found among the top-level windows by name). Nothing
+// once the settings were cancelled (schemeApplies).
 void applyColourScheme(MainScreen& main);
 
 // The top-level windows of the registry's screens other than the main screen.

@@ -42,8 +42,8 @@ void openOver(QWidget& menu, QWidget* dialog)
 
 SaveFolder& saveFolderOf(const GameContext& context)
 {
-    static ProgramSaveFolder programFolder;
-    return context.services.saves ? *context.services.saves : programFolder;
+    static DataSaveFolder dataFolder;
+    return context.services.saves ? *context.services.saves : dataFolder;
 }
 
 void installSettings(GameContext& context)
@@ -57,7 +57,8 @@ void installSettings(GameContext& context)
     };
     hooks.openSettings = [&context](QWidget& menu) {
         auto* screen = new SettingsScreen(context, &menu);
-        // Colours confirmed later reach the screens that already exist at once.
+        // Colours confirmed later reach the screens that already exist at once, unless the
+        // settings were once cancelled.
         QObject::connect(screen, &SettingsScreen::confirmed, [&context] {
             if (MainScreen* main = context.mainScreen())
                 applyColourScheme(*main);

@@ -7,6 +7,5 @@ class SaveFolder;
 
 void installSettings(GameContext& context);
 
-// The folder the dialogs save to and list: the context's, or else the program's own folder
-// (the player's data folder where that is not writable).
+// The folder the dialogs save to and list: the context's, or else the player's data folder.
 SaveFolder& saveFolderOf(const GameContext& context);

@@ -248,12 +248,19 @@ void SettingsScreen::confirm()
     choice.previewStart = panel->property("ColorStart").toUInt();
     choice.previewEnd = panel->property("ColorEnd").toUInt();
     confirmSettings(m_ctx.game, choice);
+    m_confirmed = true;
     close();
     emit confirmed();
 }
 
 void SettingsScreen::cancel()
 {
-    cancelSettings(m_ctx.game);
     close();
+}
+
+void SettingsScreen::closeEvent(QCloseEvent* event)
+{
+    if (!m_confirmed)
+        cancelSettings(m_ctx.game);
+    QWidget::closeEvent(event);
 }

@@ -9,6 +9,7 @@
 
 struct GameContext;
 class QCheckBox;
+class QCloseEvent;
 class QColorDialog;
 class QPushButton;
 class QRadioButton;
@@ -26,11 +27,14 @@ public:
     // Command1 to Command8: the colour dialog dlgColour, then the colour and its preview.
     void pickColour(const SchemeColour& row);
     void confirm(); // cmdYes
-    void cancel();  // cmdNo
+    void cancel();  // cmdNo; closing the window from outside (Alt+F4) is the same
 
 signals:
     // "Да" was pressed and the screen is closing: the settings now stand.
     void confirmed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMelodies();
@@ -44,4 +48,5 @@ private:
     QColorDialog* m_dialog = nullptr;
     QCheckBox* m_lock = nullptr;
     QPushButton* m_command7 = nullptr;
+    bool m_confirmed = false; // "Да" closes the screen; any other close is "Нет"
 };

@@ -310,30 +310,40 @@ QString saveGame(const GameState& game, const QString& path)
 }
 
 std::optional<GameState> readSavedGameFile(const QString& path, const GameState& base,
-                                           QString* error)
+                                           QString* error, ReadRefusal* refusal)
 {
+    const auto refused = [&](ReadRefusal kind, const QString& why) {
+        if (refusal)
+            *refusal = kind;
+        return refuse(error, why);
+    };
+    if (refusal)
+        *refusal = ReadRefusal::None;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return refuse(error, QFileInfo::exists(path)
-                                 ? QStringLiteral("Не удалось открыть файл «%1».").arg(path)
-                                 : QStringLiteral("Файл «%1» не найден.").arg(path));
+        return refused(ReadRefusal::Unreadable,
+                       QFileInfo::exists(path)
+                           ? QStringLiteral("Не удалось открыть файл «%1».").arg(path)
+                           : QStringLiteral("Файл «%1» не найден.").arg(path));
     }
     // Anything past the last record is never looked at, so a huge file costs nothing.
     const QByteArray bytes = file.read(SavedGameSize);
     if (file.error() != QFileDevice::NoError)
-        return refuse(error, QStringLiteral("Не удалось прочитать файл «%1».").arg(path));
+        return refused(ReadRefusal::Unreadable,
+                       QStringLiteral("Не удалось прочитать файл «%1».").arg(path));
 
     QString why;
     std::optional<GameState> game = readSavedGame(bytes, base, &why);
     if (!game)
-        return refuse(error, QStringLiteral("Файл «%1» не загружен: %2.").arg(path, why));
+        return refused(ReadRefusal::NotASavedGame,
+                       QStringLiteral("Файл «%1» не загружен: %2.").arg(path, why));
     return game;
 }
 
-QString loadGame(GameState& game, const QString& path)
+QString loadGame(GameState& game, const QString& path, ReadRefusal* refusal)
 {
     QString error;
-    std::optional<GameState> loaded = readSavedGameFile(path, game, &error);
+    std::optional<GameState> loaded = readSavedGameFile(path, game, &error, refusal);
     if (!loaded)
         return error;
     game = std::move(*loaded);

@@ -63,13 +63,18 @@ std::optional<GameState> readSavedGame(const QByteArray& bytes, const GameState&
 // Writes the saved game to path. Returns an empty string on success, else the message.
 QString saveGame(const GameState& game, const QString& path);
 
-// Reads the saved game at path over a copy of base; on refusal *error gets the message.
+// Why a file was not read as a saved game: it could not be opened or read at all, or it was
+// read and is not a saved game (empty, cut short, a value out of bounds).
+enum class ReadRefusal : uint8_t { None, Unreadable, NotASavedGame };
+
+// Reads the saved game at path over a copy of base; on refusal *error gets the message and
+// *refusal, when given, what kind of refusal it was.
 std::optional<GameState> readSavedGameFile(const QString& path, const GameState& base,
-                                           QString* error);
+                                           QString* error, ReadRefusal* refusal = nullptr);
 
 // Loads the saved game at path into game, which changes only when the whole file was read.
-// Returns an empty string on success, else the message.
-QString loadGame(GameState& game, const QString& path);
+// Returns an empty string on success, else the message (and *refusal, as above).
+QString loadGame(GameState& game, const QString& path, ReadRefusal* refusal = nullptr);
 
 // "<folder>/<name>.sav": where a saved game of that name lives.
 QString savedGamePath(const QString& folder, const QString& name);

@@ -82,6 +82,8 @@ GradientValue::GradientValue(QWidget* parent)
             const QMetaEnum items = enumerationOf(field.property);
             for (int value = 0; items.valueToKey(value); ++value)
                 list->addItem(QLatin1String(items.valueToKey(value)));
+            // A change of item is an edit; choosing again the item shown is none, so it does
+            // not enable Apply for nothing.
             connect(list, &QComboBox::currentIndexChanged, this, &GradientValue::edited);
             editor = list;
             break;

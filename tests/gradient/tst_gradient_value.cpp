@@ -1,6 +1,7 @@
 // The property page "Vuzedovi Value": filling, the changed mark, Apply and its dialog.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QAbstractItemView>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -155,6 +156,15 @@ private slots:
         page.SelectionChanged({&second});
         QVERIFY(!page.Changed());
         QCOMPARE(marked.size(), 0);
+
+        // Choosing again, from its popup, the item a list shows is no edit.
+        if (auto* list = page.findChild<QComboBox*>(control)) {
+            QSignalSpy chosen(list, &QComboBox::activated);
+            list->showPopup();
+            QTest::keyClick(list->view(), Qt::Key_Return);
+            QCOMPARE(chosen.size(), 1);
+            QVERIFY(!page.Changed());
+        }
 
         edit(page, control);
         QVERIFY(page.Changed());

@@ -13,7 +13,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     if (argc != 3)
         return 2;
-    const ProgramSaveFolder folder(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[1]));
+    const DataSaveFolder folder(QString::fromLocal8Bit(argv[1]));
     const QString name = QString::fromLocal8Bit(argv[2]);
     std::fputs("saving\n", stdout);
     std::fflush(stdout);

@@ -37,8 +37,9 @@ private slots:
     void namesThatCannotBeSaved();
     void aPathLongerThanTheFileSystemAllowsIsRefused();
 
-    void savesGoBesideTheProgramWhenItsFolderIsWritable_data();
-    void savesGoBesideTheProgramWhenItsFolderIsWritable();
+    void savesGoToTheDataFolderWhereverTheProgramRuns();
+    void oldSavesBesideTheProgramAreCopiedOnce_data();
+    void oldSavesBesideTheProgramAreCopiedOnce();
     void theDataFolderIsCreatedWithTheFirstSave();
     void dialogsListOnlySavedGames();
     void aListedFileGivesItsNameWithoutTheExtension_data();
@@ -67,16 +68,19 @@ void SavedGamesTest::namesThatCannotBeSaved_data()
     QTest::addColumn<QString>("named"); // what the warning names; empty: the name is fine
     const QString cyrillic125(125, QChar(0x0416)); // 250 bytes, 254 with ".sav"
     QTest::newRow("plain") << "Игра 1" << "";
-    QTest::newRow("empty saves to .sav") << "" << "";
+    QTest::newRow("empty") << "" << "введите имя игры";
     QTest::newRow("blanks") << "   " << "";
     QTest::newRow("one dot") << "v1.2" << "";
     QTest::newRow("251 bytes, 255 with .sav") << QString(251, QLatin1Char('a')) << "";
     QTest::newRow("125 Cyrillic letters") << cyrillic125 << "";
     QTest::newRow("slash") << "saves/game" << "«/»";
-    QTest::newRow("backslash") << "C:\\game" << "«\\»";
+    QTest::newRow("backslash") << "C:\\game" << "";
+    QTest::newRow("two dots inside") << "Игра..1" << "";
+    QTest::newRow("two dots ahead") << "..a" << "";
     QTest::newRow("leading slash") << "/etc/passwd" << "«/»";
-    QTest::newRow("two dots") << ".." << "«..»";
-    QTest::newRow("two dots inside") << "a..b" << "«..»";
+    QTest::newRow("one dot alone") << "." << "«.»";
+    QTest::newRow("two dots alone") << ".." << "«..»";
+    QTest::newRow("NUL") << QString(QChar(0)) + "a" << "управляющий символ (код 0)";
     QTest::newRow("tab") << "a\tb" << "управляющий символ (код 9)";
     QTest::newRow("line break") << "a\nb" << "управляющий символ (код 10)";
     QTest::newRow("delete") << QStringLiteral("a\x7f") << "управляющий символ (код 127)";
@@ -118,32 +122,60 @@ void SavedGamesTest::aPathLongerThanTheFileSystemAllowsIsRefused()
     QVERIFY(limits.pathBytes >= 256);
 }
 
-void SavedGamesTest::savesGoBesideTheProgramWhenItsFolderIsWritable_data()
+void SavedGamesTest::savesGoToTheDataFolderWhereverTheProgramRuns()
 {
-    QTest::addColumn<QString>("program"); // relative to the temporary folder
-    QTest::addColumn<bool>("beside");
-    QTest::newRow("writable program folder") << "bin" << true;
-    QTest::newRow("program folder missing") << "gone" << false;
-    // A folder that even the administrator cannot write: it would lie inside a file.
-    QTest::newRow("unwritable program folder") << "file/bin" << false;
+    QStandardPaths::setTestModeEnabled(true);
+    // The test runs from a writable build folder, as ./play.sh does.
+    QVERIFY(QFileInfo(QCoreApplication::applicationDirPath()).isWritable());
+    QCOMPARE(DataSaveFolder().path(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
-void SavedGamesTest::savesGoBesideTheProgramWhenItsFolderIsWritable()
+void SavedGamesTest::oldSavesBesideTheProgramAreCopiedOnce_data()
 {
-    QFETCH(QString, program);
-    QFETCH(bool, beside);
-    QDir(m_dir->path()).mkpath("bin");
-    writeAll(m_dir->filePath("file"), "x");
-    const QString data = m_dir->filePath("data/Trevinor");
-    ProgramSaveFolder folder(m_dir->filePath(program), data);
-    QCOMPARE(folder.path(), beside ? m_dir->filePath(program) : data);
+    QTest::addColumn<QStringList>("program"); // beside the program, each holding "old"
+    QTest::addColumn<QStringList>("data");    // already in the data folder, each holding "mine"
+    QTest::addColumn<QStringList>("copied");
+    QTest::newRow("old games") << QStringList{"b.sav", "a.sav", "notes.txt"} << QStringList{}
+                               << QStringList{"a.sav", "b.sav"};
+    QTest::newRow("the data folder's game of that name wins")
+        << QStringList{"a.sav", "b.sav"} << QStringList{"a.sav"} << QStringList{"b.sav"};
+    QTest::newRow("the game saved without a name") << QStringList{".sav"} << QStringList{} << QStringList{".sav"};
+    QTest::newRow("nothing to copy: no data folder made") << QStringList{"a.txt"} << QStringList{} << QStringList{};
+}
+
+void SavedGamesTest::oldSavesBesideTheProgramAreCopiedOnce()
+{
+    QFETCH(QStringList, program);
+    QFETCH(QStringList, data);
+    QFETCH(QStringList, copied);
+    const QDir bin(m_dir->filePath("bin")), saves(m_dir->filePath("data/Trevinor"));
+    QDir().mkpath(bin.path());
+    if (!data.isEmpty())
+        QDir().mkpath(saves.path());
+    for (const QString& name : program)
+        writeAll(bin.filePath(name), "old");
+    for (const QString& name : data)
+        writeAll(saves.filePath(name), "mine");
+    const DataSaveFolder folder(saves.path());
+
+    QCOMPARE(copyOldSaves(bin.path(), folder), copied);
+    QCOMPARE(saves.exists(), !(copied + data).isEmpty());
+    for (const QString& name : program)
+        QCOMPARE(readAll(bin.filePath(name)), QByteArray("old"));
+    for (const QString& name : copied + data)
+        QCOMPARE(readAll(saves.filePath(name)), QByteArray(data.contains(name) ? "mine" : "old"));
+    if (copied.isEmpty())
+        return;
+    // Once: a copied game the player deleted stays deleted, and later old saves stay behind.
+    QVERIFY(QFile::remove(saves.filePath(copied.first())));
+    writeAll(bin.filePath("later.sav"), "old");
+    QCOMPARE(copyOldSaves(bin.path(), folder), QStringList());
 }
 
 void SavedGamesTest::theDataFolderIsCreatedWithTheFirstSave()
 {
-    writeAll(m_dir->filePath("file"), "x");
     const QString data = m_dir->filePath("data/Trevinor");
-    ProgramSaveFolder folder(m_dir->filePath("file/bin"), data);
+    DataSaveFolder folder(data);
     QCOMPARE(folder.savedGames(), QStringList()); // listing does not create it
     QVERIFY(!QFileInfo::exists(data));
     QCOMPARE(saveToFolder(playedGame(), folder, "first"), std::nullopt);
@@ -180,9 +212,12 @@ void SavedGamesTest::aListedFileGivesItsNameWithoutTheExtension()
 void SavedGamesTest::aSavedGameLoadsBackFromTheList()
 {
     FixedFolder folder(m_dir->path());
+    // An earlier version saved the game without a name as ".sav": it still loads.
+    QVERIFY(saveGame(playedGame(QString()), m_dir->filePath(".sav")).isEmpty());
     for (const QString& name : {QStringLiteral("Моя игра"), QString()}) {
         const GameState saved = playedGame(name);
-        QCOMPARE(saveToFolder(saved, folder, name), std::nullopt);
+        if (!name.isEmpty())
+            QCOMPARE(saveToFolder(saved, folder, name), std::nullopt);
         const QStringList listed = folder.savedGames();
         const QString file = name + ".sav";
         QVERIFY(listed.contains(file));

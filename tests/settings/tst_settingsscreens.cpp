@@ -132,12 +132,16 @@ private slots:
     void failedWritesKeepThePreviousFile();
     void anUnwritableFolderIsReported();
     void cancelClosesWithoutSaving();
+    void closingFromOutsideIsNo_data();
+    void closingFromOutsideIsNo();
 
     void loadingBringsTheGameOntoEveryScreen();
     void loadingFromTheStartMenuShowsTheMainScreen();
     void badLoadsLeaveEverythingAsItWas_data();
     void badLoadsLeaveEverythingAsItWas();
     void dialogsWearTheScheme();
+    void fileListsReadOnEveryScheme_data();
+    void fileListsReadOnEveryScheme();
 
     void colourButtonsStoreAndPreview_data();
     void colourButtonsStoreAndPreview();
@@ -172,8 +176,13 @@ void SettingsScreensTest::saveDialogListsTheFolderAndTakesAListedName()
     QCOMPARE(caption(child(dialog, "Tavorel27")), QStringLiteral("Сохранить игру"));
     auto* list = child<QListWidget>(dialog, "File1");
     QCOMPARE(list->count(), 1);
+    auto* name = child<QLineEdit>(dialog, "txtSave");
     clickItem(list, QStringLiteral("Первая.sav"));
-    QCOMPARE(child<QLineEdit>(dialog, "txtSave")->text(), QStringLiteral("Первая"));
+    QCOMPARE(name->text(), QStringLiteral("Первая"));
+    // The name edited, the same file clicked again: its name comes back.
+    QTest::keyClicks(name, QStringLiteral(" 2"));
+    clickItem(list, QStringLiteral("Первая.sav"));
+    QCOMPARE(name->text(), QStringLiteral("Первая"));
 }
 
 void SettingsScreensTest::savingReplacesTheFileAndCloses()
@@ -199,8 +208,8 @@ void SettingsScreensTest::badNamesAreRefusedAndNothingIsWritten_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("pasted"); // characters a keyboard cannot type come by the clipboard
     QTest::addColumn<QString>("named");
+    QTest::newRow("empty") << "" << false << "введите имя игры";
     QTest::newRow("slash") << "saves/game" << false << "«/»";
-    QTest::newRow("backslash") << "C:\\game" << false << "«\\»";
     QTest::newRow("two dots") << ".." << false << "«..»";
     QTest::newRow("control character") << QStringLiteral("a\x01z") << true << "код 1";
     QTest::newRow("too long") << QString(300, QLatin1Char('a')) << false << "слишком длинное";
@@ -297,6 +306,37 @@ void SettingsScreensTest::cancelClosesWithoutSaving()
     QCOMPARE(g.folder.savedGames(), QStringList());
 }
 
+void SettingsScreensTest::closingFromOutsideIsNo_data()
+{
+    QTest::addColumn<int>("button"); // the menu's button that opens the window
+    QTest::addColumn<QString>("screen");
+    QTest::newRow("save dialog") << 1 << "frmSave";
+    QTest::newRow("load dialog") << 2 << "frmLoad";
+    QTest::newRow("settings") << 5 << "frmNastroiki";
+}
+
+void SettingsScreensTest::closingFromOutsideIsNo()
+{
+    QFETCH(int, button);
+    QFETCH(QString, screen);
+    Game g;
+    QVERIFY(saveGame(savedGameOf("Другой"), g.dir.filePath("game.sav")).isEmpty());
+    const QByteArray saved = readAll(g.dir.filePath("game.sav"));
+    g.h.newGame(QStringLiteral("Свой"));
+    QPointer<QWidget> window = openFromMenu(g, button, screen.toLatin1().constData());
+    // A file or a melody chosen, then the window closed by the window manager.
+    if (auto* list = child<QListWidget>(window, "File1"))
+        clickItem(list, QStringLiteral("game.sav"));
+    if (auto* settings = qobject_cast<SettingsScreen*>(window.data()))
+        clickOption(settings->melodyOption(2));
+    GameState asNo = g.h.game;
+    asNo.settingsCancelled = toFlag(screen == "frmNastroiki");
+    QVERIFY(window->close());
+    QVERIFY(g.h.game == asNo);
+    QCOMPARE(readAll(g.dir.filePath("game.sav")), saved);
+    QVERIFY(g.h.flow->menu()->isVisible());
+}
+
 void SettingsScreensTest::loadingBringsTheGameOntoEveryScreen()
 {
     Game g;
@@ -342,19 +382,21 @@ void SettingsScreensTest::badLoadsLeaveEverythingAsItWas_data()
 {
     QTest::addColumn<QString>("selected"); // empty: no file clicked
     QTest::addColumn<QString>("reason");
-    QTest::newRow("no file selected") << "" << "выберите в списке";
-    QTest::newRow("empty file") << "empty.sav" << "файл пуст";
-    QTest::newRow("short file") << "short.sav" << "обрывается";
-    QTest::newRow("broken text length") << "broken.sav" << "длина текста";
-    QTest::newRow("mood not a number") << "nan.sav" << "не число";
-    QTest::newRow("unreadable: a folder now") << "folder.sav" << "«";
-    QTest::newRow("deleted after it was listed") << "gone.sav" << "не найден";
+    QTest::addColumn<bool>("damaged"); // read, and no saved game: said first in plain words
+    QTest::newRow("no file selected") << "" << "выберите в списке" << false;
+    QTest::newRow("empty file") << "empty.sav" << "файл пуст" << true;
+    QTest::newRow("short file") << "short.sav" << "обрывается" << true;
+    QTest::newRow("broken text length") << "broken.sav" << "длина текста" << true;
+    QTest::newRow("mood not a number") << "nan.sav" << "не число" << true;
+    QTest::newRow("unreadable: a folder now") << "folder.sav" << "«" << false;
+    QTest::newRow("deleted after it was listed") << "gone.sav" << "не найден" << false;
 }
 
 void SettingsScreensTest::badLoadsLeaveEverythingAsItWas()
 {
     QFETCH(QString, selected);
     QFETCH(QString, reason);
+    QFETCH(bool, damaged);
     Game g;
     QString why;
     const QByteArray good = encodeSavedGame(savedGameOf("Чужой"), &why);
@@ -386,6 +428,10 @@ void SettingsScreensTest::badLoadsLeaveEverythingAsItWas()
     const auto& told = g.h.dialogs.asked.last();
     QVERIFY2(told.text.contains(reason), qPrintable(told.text));
     QCOMPARE(told.icon, Dialogs::Icon::Exclamation);
+    const QString lead = QStringLiteral("Товарищ, этот файл не похож на сохранённую игру Тревинора или повреждён. ");
+    QCOMPARE(told.text.startsWith(lead), damaged);
+    if (!selected.isEmpty())
+        QVERIFY(told.text.endsWith(QStringLiteral(" Текущая игра не изменилась.")));
     QVERIFY(g.h.game == before);
     QCOMPARE(caption(main->control("lblName")), QStringLiteral("Свой"));
     QCOMPARE(caption(main->control("lblDengi")), money);
@@ -405,6 +451,54 @@ void SettingsScreensTest::dialogsWearTheScheme()
     QCOMPARE(colourProperty(child(dialog, "cmdYes"), "ColorStart"), 0x112233u);
     // The title bar is not in the registry: it keeps its design.
     QCOMPARE(colourProperty(child(dialog, "Tavorel27"), "ColorStart"), DesignColours::PanelStart);
+}
+
+void SettingsScreensTest::fileListsReadOnEveryScheme_data()
+{
+    QTest::addColumn<int>("button"); // the menu's button that opens the dialog
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<qint64>("listBack"); // the scheme's colourGradientEnd; -1: settings cancelled
+    const std::pair<const char*, qint64> schemes[] = {{"design", -1}, {"default red", 0x0000FF},
+        {"yellow", 0x00FFFF}, {"grey", 0x808080}, {"navy", 0x800000}, {"system window", 0x80000005}};
+    for (const auto& [scheme, back] : schemes) {
+        QTest::addRow("save, %s", scheme) << 1 << "frmSave" << back;
+        QTest::addRow("load, %s", scheme) << 2 << "frmLoad" << back;
+    }
+}
+
+void SettingsScreensTest::fileListsReadOnEveryScheme()
+{
+    QFETCH(int, button);
+    QFETCH(QString, screen);
+    QFETCH(qint64, listBack);
+    Game g;
+    for (const char* name : {"a.sav", "b.sav"})
+        writeAll(g.dir.filePath(name), "x");
+    g.h.game.settingsConfirmed = True;
+    g.h.newGame();
+    if (listBack < 0)
+        g.h.game.settingsCancelled = True;
+    else
+        g.h.game.colourGradientEnd = uint32_t(listBack);
+    QWidget* dialog = openFromMenu(g, button, screen.toLatin1().constData());
+    auto* list = child<QListWidget>(dialog, "File1");
+    list->item(1)->setFlags(list->item(1)->flags() & ~Qt::ItemIsEnabled);
+    list->setCurrentRow(0);
+    // Each entry as painted, the chosen one and a disabled one, in the list enabled and
+    // disabled: some of its text stands out from its background at 4.5:1 or better.
+    for (const bool enabled : {true, false}) {
+        list->setEnabled(enabled);
+        const QImage shot = list->grab().toImage();
+        for (int row = 0; row < list->count(); ++row) {
+            const QRect entry = list->visualItemRect(list->item(row)).translated(list->viewport()->pos());
+            const QColor back = shot.pixelColor(entry.topLeft() + QPoint(1, 1));
+            double best = 1;
+            for (int y = entry.top(); y <= entry.bottom(); ++y)
+                for (int x = entry.left(); x <= entry.right(); ++x)
+                    best = std::max(best, contrastRatio(shot.pixelColor(x, y), back));
+            QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("row %1: %2").arg(row).arg(best)));
+        }
+    }
 }
 
 void SettingsScreensTest::colourButtonsStoreAndPreview_data()
@@ -491,11 +585,14 @@ void SettingsScreensTest::confirmingResetsAnUntouchedSchemeAndAppliesItToTheScre
     QTest::addColumn<uint>("panelStart");
     QTest::addColumn<uint>("labelText");
     QTest::addColumn<int>("move");
+    QTest::addColumn<bool>("cancelledBefore"); // "Нет" in an earlier visit
     QTest::newRow("untouched preview: the defaults, text colour too")
-        << false << false << uint(DefaultColours::GradientStart) << uint(DefaultColours::Text) << 2;
+        << false << false << uint(DefaultColours::GradientStart) << uint(DefaultColours::Text) << 2 << false;
     QTest::newRow("start chosen: the choice, at once")
-        << true << false << 0x0000FFu << 0x00FF00u << 2;
-    QTest::newRow("panels locked") << true << true << 0x0000FFu << 0x00FF00u << 0;
+        << true << false << 0x0000FFu << 0x00FF00u << 2 << false;
+    QTest::newRow("panels locked") << true << true << 0x0000FFu << 0x00FF00u << 0 << false;
+    QTest::newRow("after a \"Нет\" the screens keep their design")
+        << true << true << uint(DesignColours::PanelStart) << uint(DesignColours::LabelText) << 2 << true;
 }
 
 void SettingsScreensTest::confirmingResetsAnUntouchedSchemeAndAppliesItToTheScreens()
@@ -505,8 +602,13 @@ void SettingsScreensTest::confirmingResetsAnUntouchedSchemeAndAppliesItToTheScre
     QFETCH(uint, panelStart);
     QFETCH(uint, labelText);
     QFETCH(int, move);
+    QFETCH(bool, cancelledBefore);
     Game g;
     MainScreen* main = g.h.newGame();
+    if (cancelledBefore) {
+        press(child(openFromMenu(g, 5, "frmNastroiki"), "cmdNo"));
+        QTRY_VERIFY(!window("frmNastroiki"));
+    }
     QWidget* screen = openFromMenu(g, 5, "frmNastroiki");
     QCOMPARE(g.h.game.settingsConfirmed, False);
     answerColourDialog(QColor(0, 255, 0));

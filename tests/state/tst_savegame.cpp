@@ -341,7 +341,10 @@ void TestSaveGame::damagedFileIsRefusedAndGameUntouched()
     GameState game = sampleGame();
     fillUnsavedFields(game, 2);
     const GameState before = game;
-    const QString message = loadGame(game, file);
+    ReadRefusal refusal = ReadRefusal::None;
+    const QString message = loadGame(game, file, &refusal);
+    // A file that is there was read and is no saved game; a missing one is not "damaged".
+    QCOMPARE(refusal, exists ? ReadRefusal::NotASavedGame : ReadRefusal::Unreadable);
     QVERIFY2(message.contains(file), qPrintable(message));
     QVERIFY2(message.contains(reason), qPrintable(message));
     QVERIFY(!message.contains(QLatin1Char('\n')));
