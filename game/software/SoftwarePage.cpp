@@ -84,6 +84,9 @@ void buildRequirements(QWidget& page)
     static_cast<QLabel*>(requirements)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     static_cast<QLabel*>(requirements)->setWordWrap(true);
     static_cast<QLabel*>(controlNamed(&page, "lblTool"))->setWordWrap(true);
+    // The number beside the bar is the disk's size; the bar shows how much of it is taken.
+    controlNamed(&page, "lblObiomVint")->setToolTip(QStringLiteral("Объём жёсткого диска"));
+    controlNamed(&page, "lblGb")->setToolTip(QStringLiteral("Объём жёсткого диска"));
     auto* diskCaption = static_cast<QLabel*>(controlNamed(&page, "lblVintCaption"));
     diskCaption->setAlignment(Qt::AlignCenter);
     QFont small = diskCaption->font();
@@ -102,6 +105,7 @@ void buildRequirements(QWidget& page)
 
     auto* bar = new QProgressBar(panel);
     bar->setObjectName(QStringLiteral("prgVint"));
+    bar->setToolTip(QStringLiteral("Занятое место на жёстком диске"));
     bar->setGeometry(8, 286, width - 52, 22);
     bar->setRange(0, 100);
     bar->setValue(0);
