@@ -259,7 +259,7 @@ void DevelopmentScreen::leave()
 {
     hide();
     if (MainScreen* main = m_ctx.mainScreen ? m_ctx.mainScreen() : nullptr)
-        main->show();
+        main->comeBack();
 }
 
 void DevelopmentScreen::refreshOptions()

@@ -736,9 +736,7 @@ void InternetScreen::finishDisconnect()
     applyLayout(OnlineSession::narrowLayout());
 
     hide();
-    // The money spent online shows at once, also when the clock stands at pause.
-    setCaption(m_main.control("lblDengi"), withSignPosition(m_ctx.game.money));
-    m_main.show();
+    m_main.comeBack();
     m_main.resumeClock();
     emit left();
 }

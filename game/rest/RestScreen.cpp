@@ -153,8 +153,10 @@ void RestScreen::open()
 void RestScreen::leave()
 {
     hide();
+    // The main screen comes back whatever the player did to it, with the mood the rest gave:
+    // the next day reads the mood bar.
     if (MainScreen* main = m_ctx.mainScreen ? m_ctx.mainScreen() : nullptr) {
-        main->show();
+        main->comeBack();
         main->resumeClock();
     }
 }

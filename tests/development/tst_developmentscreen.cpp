@@ -337,10 +337,12 @@ void DevelopmentScreenTest::daAndCloseReturnToTheMainScreen()
     const QPointer<MainScreen> same(s);
     key(s, "Razrab");
     QWidget* d = developmentScreen();
+    s->setWindowState(Qt::WindowMinimized); // left minimised with "-" before
     pressTavorel(controlNamed(d, qPrintable(button)));
     QVERIFY(!d->isVisible());
     QVERIFY(same);
     QVERIFY(s->isVisible());
+    QVERIFY(!s->isMinimized());
     QCOMPARE(s->pos(), QPoint(40, 30));
     QVERIFY(s->control<QTimer>("TimerMain")->isActive());
     // Opened again, it is the same screen.

@@ -368,10 +368,12 @@ void InternetScreenTest::leavingResumesTheClockBySlider()
     QCOMPARE(o.caption("lblMin"), QStringLiteral("1"));
     o.h.random.add(0); // no virus this time
     QSignalSpy left(o.screen, &InternetScreen::left);
+    o.main->setWindowState(Qt::WindowMinimized); // left minimised with "-" before
     o.press("cmdOtkl");
     QCOMPARE(left.count(), 1);
     QVERIFY(!o.screen->isVisible());
     QVERIFY(o.main->isVisible());
+    QVERIFY(!o.main->isMinimized());
     QCOMPARE(o.main->control<QTimer>("TimerMain")->isActive(), running);
     QVERIFY(!o.timer("tmrVremiaDengi")->isActive());
     for (const char* label : {"lblHour", "lblMin", "lblSec"})

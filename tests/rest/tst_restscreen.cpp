@@ -51,6 +51,7 @@ private slots:
     void activityIsBoughtByAClick();
     void daAndCloseResumeTheClockBySlider_data();
     void daAndCloseResumeTheClockBySlider();
+    void restOnTheLastDayKeepsTheGameGoing();
 };
 
 void RestScreenTest::otdihHidesTheMainScreenAndStopsTheClock()
@@ -154,14 +155,32 @@ void RestScreenTest::daAndCloseResumeTheClockBySlider()
     key(s, "Otdih");
     QWidget* r = restScreen();
     QVERIFY(!s->control<QTimer>("TimerMain")->isActive());
+    s->setWindowState(Qt::WindowMinimized); // left minimised with "-" before
     pressTavorel(controlNamed(r, qPrintable(button)));
     QVERIFY(!r->isVisible());
     QVERIFY(same);
     QVERIFY(s->isVisible());
+    QVERIFY(!s->isMinimized());
     QCOMPARE(s->pos(), QPoint(50, 40));
     QCOMPARE(s->control<QTimer>("TimerMain")->isActive(), running);
     key(s, "Otdih");
     QCOMPARE(restScreen(), r);
+}
+
+void RestScreenTest::restOnTheLastDayKeepsTheGameGoing()
+{
+    FlowHarness h;
+    MainScreen* s = h.newGame();
+    QTimer* clock = s->control<QTimer>("TimerMain");
+    h.game.mood = 1.5f;
+    fire(clock); // the mood bar shows 1: another day like this ends the game
+    QCOMPARE(s->moodBar(), 1.0f);
+    key(s, "Otdih");
+    QTest::mouseClick(label(restScreen(), QStringLiteral("Label1")), Qt::LeftButton);
+    pressTavorel(controlNamed(restScreen(), "cmdDa"));
+    fire(clock);
+    QCOMPARE(h.quits, 0);
+    QCOMPARE(h.game.mood, 10.5f);
 }
 
 QTEST_MAIN(RestScreenTest)
