@@ -11,6 +11,7 @@
 #include "state/GameState.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -260,6 +261,15 @@ void DevelopmentScreen::leave()
     hide();
     if (MainScreen* main = m_ctx.mainScreen ? m_ctx.mainScreen() : nullptr)
         main->comeBack();
+}
+
+void DevelopmentScreen::closeEvent(QCloseEvent* event)
+{
+    // Closed from the desktop (Alt+F4, the taskbar): the player leaves as with "Да"; the
+    // window stays with the game and the main screen comes back.
+    event->ignore();
+    if (isVisible())
+        leave();
 }
 
 void DevelopmentScreen::refreshOptions()

@@ -14,6 +14,7 @@
 #include "state/NumberFormat.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -700,7 +701,11 @@ void InternetScreen::finishLoad()
 
 void InternetScreen::disconnectAndLeave()
 {
-    if (m_session.loading() || m_virus)
+    if (m_virus) {
+        m_virus->open(); // the virus is still to be dealt with
+        return;
+    }
+    if (m_session.loading())
         return;
     m_tabs->setCurrentIndex(0);
     setFixedSize(NarrowWidth, Height);
@@ -739,6 +744,15 @@ void InternetScreen::finishDisconnect()
     m_main.comeBack();
     m_main.resumeClock();
     emit left();
+}
+
+void InternetScreen::closeEvent(QCloseEvent* event)
+{
+    // Closed from the desktop (Alt+F4, the taskbar): the player leaves as with "Отключить /
+    // Выйти", past the virus window if one comes; during a page load the screen stays.
+    event->ignore();
+    if (isVisible())
+        disconnectAndLeave();
 }
 
 bool InternetScreen::eventFilter(QObject* watched, QEvent* event)

@@ -8,6 +8,7 @@
 #include "flow/GameContext.h"
 #include "flow/MainScreen.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -159,6 +160,14 @@ void RestScreen::leave()
         main->comeBack();
         main->resumeClock();
     }
+}
+
+void RestScreen::closeEvent(QCloseEvent* event)
+{
+    // Closed from the desktop (Alt+F4, the taskbar): the player leaves as with "Да".
+    event->ignore();
+    if (isVisible())
+        leave();
 }
 
 void RestScreen::hover(const RestActivity& activity)

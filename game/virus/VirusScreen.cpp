@@ -12,6 +12,7 @@
 #include "software/Programs.h"
 #include "state/GameState.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -151,6 +152,17 @@ bool VirusScreen::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void VirusScreen::closeEvent(QCloseEvent* event)
+{
+    // A virus is not closed away from the desktop: it waits for the player's choice, destroy
+    // or let pass, and the disconnect goes on after that.
+    event->ignore();
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    }
 }
 
 void VirusScreen::destroyVirus()

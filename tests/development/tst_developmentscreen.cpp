@@ -326,6 +326,7 @@ void DevelopmentScreenTest::daAndCloseReturnToTheMainScreen_data()
     QTest::addColumn<QString>("button");
     QTest::newRow("Да") << "Tavorel5";
     QTest::newRow("close") << "cmdClose";
+    QTest::newRow("closed by the desktop") << "";
 }
 
 void DevelopmentScreenTest::daAndCloseReturnToTheMainScreen()
@@ -338,7 +339,10 @@ void DevelopmentScreenTest::daAndCloseReturnToTheMainScreen()
     key(s, "Razrab");
     QWidget* d = developmentScreen();
     s->setWindowState(Qt::WindowMinimized); // left minimised with "-" before
-    pressTavorel(controlNamed(d, qPrintable(button)));
+    if (button.isEmpty())
+        d->close(); // Alt+F4
+    else
+        pressTavorel(controlNamed(d, qPrintable(button)));
     QVERIFY(!d->isVisible());
     QVERIFY(same);
     QVERIFY(s->isVisible());

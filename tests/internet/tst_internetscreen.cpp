@@ -103,6 +103,7 @@ private slots:
     void aStaleAntivirusCannotDestroyTheVirus();
     void leavingResumesTheClockBySlider_data();
     void leavingResumesTheClockBySlider();
+    void closeButtonLeavesLikeDisconnect_data();
     void closeButtonLeavesLikeDisconnect();
     void detailsWidenAndLeavingNarrows();
     void menuUnderlinesTheHoveredSection();
@@ -384,8 +385,16 @@ void InternetScreenTest::leavingResumesTheClockBySlider()
     QVERIFY(o.h.dialogs.asked.isEmpty());
 }
 
+void InternetScreenTest::closeButtonLeavesLikeDisconnect_data()
+{
+    QTest::addColumn<bool>("fromDesktop");
+    QTest::newRow("X") << false;
+    QTest::newRow("closed by the desktop") << true;
+}
+
 void InternetScreenTest::closeButtonLeavesLikeDisconnect()
 {
+    QFETCH(bool, fromDesktop);
     Online o({&G::modemRadio, &G::installedWin98});
     o.connectModem();
     o.click("lblPO_S");
@@ -393,7 +402,11 @@ void InternetScreenTest::closeButtonLeavesLikeDisconnect()
     o.click("Option14"); // no project to sell, but the option stays chosen
     QCOMPARE(o.lastTold().text, QStringLiteral("Товарищ Вася, у Вас нет проекта!"));
     QVERIFY(o.control<QRadioButton>("Option14")->isChecked());
-    o.press("cmdClose");
+    o.h.random.add(0); // no virus this time
+    if (fromDesktop)
+        o.screen->close(); // Alt+F4
+    else
+        o.press("cmdClose");
     QVERIFY(!o.control<QRadioButton>("Option14")->isChecked());
     QCOMPARE(o.tab(), 0);
     QVERIFY(!o.screen->session().connected());
