@@ -11,7 +11,6 @@
 #include "flow/NavigationRules.h"
 
 #include "state/GameState.h"
-#include "state/NumberFormat.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -571,6 +570,7 @@ void InternetScreen::billingTick()
 
 void InternetScreen::showClock(const OnlineClockLabels& labels)
 {
+    m_main.showMoney(); // every second online costs a rouble
     setCaption(control("lblSec"), labels.lblSec);
     setCaption(control("lblMin"), labels.lblMin);
     if (labels.lblHour)
@@ -651,6 +651,7 @@ void InternetScreen::chooseService(const OnlineService& service)
             auto* log = control<QLabel>("lblProdano");
             log->setText(log->text() + *end.saleLogLine);
         }
+        m_main.showMoney();
         tell(end.message);
     });
 }

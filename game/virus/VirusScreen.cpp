@@ -177,6 +177,7 @@ void VirusScreen::letPass()
 {
     const PassResult result = letVirusPass(m_ctx.game, drawPassOutcome(m_ctx.random()));
     showVirusDamage(m_main, result.damage);
+    m_main.showMoney(); // a theft shows at once
     for (const Notice& notice : result.notices)
         m_ctx.dialogs().tell(this, notice.text, ProgramTitle, Dialogs::Icon::None);
     closeScreen();

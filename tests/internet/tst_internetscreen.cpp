@@ -170,6 +170,7 @@ void InternetScreenTest::connectStartsDiallingAndBilling()
     for (int second = 0; second < 15; ++second)
         fire(o.timer("tmrVremiaDengi"));
     QCOMPARE(o.h.game.money, Currency::fromRoubles(-5));
+    QCOMPARE(::caption(o.main->control("lblDengi")), QStringLiteral("-5"));
     QCOMPARE(o.caption("lblSec"), QStringLiteral("14"));
     QCOMPARE(o.caption("lblMin"), QStringLiteral("0"));
     QCOMPARE(o.caption("lblHour"), QStringLiteral("00"));
@@ -228,6 +229,7 @@ void InternetScreenTest::pageLoadRunsOnTheClockAtEachModemSpeed()
     QVERIFY(!QApplication::overrideCursor());
     QVERIFY(!o.timer("tmrZagruzka")->isActive());
     QCOMPARE(o.h.game.money, Currency::fromRoubles(99)); // one held tick, not three
+    QCOMPARE(::caption(o.main->control("lblDengi")), QStringLiteral(" 99"));
     QCOMPARE(o.caption("lblSec"), QStringLiteral("0"));
 
     o.click("lblPO_S"); // input counts again
@@ -257,6 +259,7 @@ void InternetScreenTest::sellingAFinishedProjectLogsTheSale()
     QCOMPARE(o.caption("lblProdano"),
              QStringLiteral("Приложение IV уровня Калькулятор Продано за 110 р.\r\n"));
     QCOMPARE(o.h.game.money, Currency::fromRoubles(130));
+    QCOMPARE(::caption(o.main->control("lblDengi")), QStringLiteral(" 130"));
     QVERIFY(o.h.game.projectName.isEmpty());
 
     o.click("Option14");

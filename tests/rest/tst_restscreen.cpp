@@ -128,6 +128,7 @@ void RestScreenTest::activityIsBoughtByAClick()
     QCOMPARE(h.dialogs.asked[0].icon, Dialogs::Icon::None);
     QCOMPARE(h.game.mood, moodAfter);
     QCOMPARE(h.game.money, Currency::fromRoubles(moneyAfter));
+    QCOMPARE(caption(s->control("lblDengi")), QStringLiteral(" %1").arg(moneyAfter));
 }
 
 void RestScreenTest::daAndCloseResumeTheClockBySlider_data()

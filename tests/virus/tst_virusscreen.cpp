@@ -166,7 +166,10 @@ void VirusScreenTest::programLossShowsOnTheMainScreen()
 void VirusScreenTest::theftShowsInTheMoney()
 {
     Infected v(1);
+    QString shownDuringTheft;
+    v.h.dialogs.onTell = [&](const ScriptedDialogs::Asked&) { shownDuringTheft = v.shown("lblDengi"); };
     QTest::mouseClick(v.virus->control("lblPropust"), Qt::LeftButton);
+    QCOMPARE(shownDuringTheft, QStringLiteral("-200"));
     QCOMPARE(v.told(), (QStringList{infected, QStringLiteral("Вирус перевёл с вашего счёта 500 р. Поздравляю!")}));
     QCOMPARE(v.h.game.money, Currency::fromRoubles(-200));
     QCOMPARE(v.shown("lblDengi"), QStringLiteral("-200"));
