@@ -550,6 +550,8 @@ void InternetScreen::connectModem()
 
 void InternetScreen::dialTick()
 {
+    if (!m_session.statusTickRuns(StatusTimer::Dial))
+        return;
     const DialStatus status = m_session.dialTick();
     m_txtSostoanie->setPlainText(status.txtSostoanie);
     if (status.stopsDialling)
@@ -558,6 +560,8 @@ void InternetScreen::dialTick()
 
 void InternetScreen::watchTick()
 {
+    if (!m_session.statusTickRuns(StatusTimer::Watch))
+        return;
     if (!m_tmrSost->isActive())
         control("PanelSost")->hide();
 }
@@ -696,6 +700,10 @@ void InternetScreen::finishLoad()
     qApp->removeEventFilter(this);
     if (end.heldBilling)
         showClock(*end.heldBilling);
+    if (end.heldDial)
+        dialTick();
+    if (end.heldWatch)
+        watchTick();
     if (const auto then = std::exchange(m_afterLoad, {}))
         then();
 }

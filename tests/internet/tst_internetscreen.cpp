@@ -207,12 +207,19 @@ void InternetScreenTest::pageLoadRunsOnTheClockAtEachModemSpeed()
     QCOMPARE(bar->value(), 50);
     QCOMPARE(o.tab(), 0);
 
-    // Meanwhile the screen takes no input, and the billing that falls due waits.
+    // Meanwhile the screen takes no input, and the ticks that fall due wait: billing, the
+    // dial-up status and its watch.
     o.click("lblPO_S");
     o.press("cmdOtkl");
     o.press("cmdDetali");
-    for (int second = 0; second < 3; ++second)
+    for (int second = 0; second < 3; ++second) {
         fire(o.timer("tmrVremiaDengi"));
+        fire(o.timer("tmrSost"));
+    }
+    fire(o.timer("tmrKontrol"));
+    auto* status = o.control<QTextEdit>("txtSostoanie");
+    QVERIFY(status->toPlainText().isEmpty());
+    QVERIFY(o.control("PanelSost")->isVisible());
     QVERIFY(o.screen->session().connected());
     QCOMPARE(o.screen->width(), 438);
     QCOMPARE(o.h.game.money, Currency::fromRoubles(100));
@@ -231,6 +238,9 @@ void InternetScreenTest::pageLoadRunsOnTheClockAtEachModemSpeed()
     QCOMPARE(o.h.game.money, Currency::fromRoubles(99)); // one held tick, not three
     QCOMPARE(::caption(o.main->control("lblDengi")), QStringLiteral(" 99"));
     QCOMPARE(o.caption("lblSec"), QStringLiteral("0"));
+    QVERIFY(status->toPlainText().startsWith(QStringLiteral("Набор номера"))); // one tick
+    QVERIFY(!status->toPlainText().contains(QStringLiteral("Проверак")));
+    QVERIFY(o.control("PanelSost")->isVisible());
 
     o.click("lblPO_S"); // input counts again
     QVERIFY(o.screen->session().loading());
