@@ -1,5 +1,6 @@
 #include "InternetScreen.h"
 
+#include "internet/LabelClick.h"
 #include "internet/OnlineServices.h"
 #include "virus/VirusScreen.h"
 
@@ -18,7 +19,6 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QProgressBar>
@@ -311,9 +311,11 @@ void InternetScreen::buildBody(QWidget* body)
     createTavorel(body, {"Tavorel1", nullptr, {6, 8, 124, 24}, fixed(heading("Избранное", 124))});
     int row = 0;
     for (const OnlineSection& section : onlineSections) {
+        const int index = row;
         QLabel* label = createLabel(body, {section.label, nullptr, {8, 38 + row++ * 24, 120, 20},
                                            section.caption, LabelKind::Value});
         label->installEventFilter(this);
+        onLabelClick(label, [this, index] { openSection(index); });
     }
     createTavorels(body, {
         {"cmdPodkl", nullptr, {6, 172, 124, 26}, button("Подключить", 124, 11)},
@@ -446,6 +448,7 @@ void InternetScreen::buildPages()
     setPaletteColours(da, {{QPalette::Window, QColor(AntiDaRest)},
                            {QPalette::WindowText, QColor(128, 0, 0)}});
     da->installEventFilter(this);
+    onLabelClick(da, [this] { chooseService(*onlineService(QStringLiteral("lblAntiDa"))); });
     shape->raise();
 
     // Programming courses.
@@ -785,26 +788,13 @@ bool InternetScreen::eventFilter(QObject* watched, QEvent* event)
         }
     }
 
+    // The menu labels and lblAntiDa under the pointer; their clicks are watched apart.
     auto* label = qobject_cast<QLabel*>(watched);
-    if (!label || !label->isEnabled())
-        return QWidget::eventFilter(watched, event);
-    const bool antiDa = label->objectName() == QLatin1String("lblAntiDa");
-    if (event->type() == QEvent::MouseMove) {
-        if (antiDa)
+    if (label && label->isEnabled() && event->type() == QEvent::MouseMove) {
+        if (label->objectName() == QLatin1String("lblAntiDa"))
             hoverAntivirusButton(true);
         else
             underlineMenu(label);
-    } else if (event->type() == QEvent::MouseButtonPress
-               && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (antiDa) {
-            chooseService(*onlineService(QStringLiteral("lblAntiDa")));
-        } else {
-            for (size_t i = 0; i < onlineSections.size(); ++i) {
-                if (label->objectName() == QLatin1String(onlineSections[i].label))
-                    openSection(int(i));
-            }
-        }
-        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

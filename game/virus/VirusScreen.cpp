@@ -2,6 +2,8 @@
 
 #include "virus/Virus.h"
 
+#include "internet/LabelClick.h"
+
 #include "flow/Colours.h"
 #include "flow/Controls.h"
 #include "flow/Dialogs.h"
@@ -86,6 +88,8 @@ VirusScreen::VirusScreen(GameContext& context, MainScreen& mainScreen, QWidget* 
         action->setCursor(Qt::PointingHandCursor);
         action->installEventFilter(this);
     }
+    onLabelClick(control<QLabel>("lblUnictozh"), [this] { destroyVirus(); });
+    onLabelClick(control<QLabel>("lblPropust"), [this] { letPass(); });
     colourActions(nullptr);
 }
 
@@ -143,13 +147,6 @@ bool VirusScreen::eventFilter(QObject* watched, QEvent* event)
     if (label && event->type() == QEvent::MouseMove) {
         colourActions(label);
         return true; // not passed on to the window, whose own move would undo the colour
-    } else if (label && event->type() == QEvent::MouseButtonPress
-               && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (label->objectName() == QLatin1String("lblUnictozh"))
-            destroyVirus();
-        else
-            letPass();
-        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -107,6 +107,8 @@ private slots:
     void closeButtonLeavesLikeDisconnect();
     void detailsWidenAndLeavingNarrows();
     void menuUnderlinesTheHoveredSection();
+    void labelsActOnAWholeClick_data();
+    void labelsActOnAWholeClick();
     void antivirusButtonHover();
     void coursePricesStandBesideTheirOptions_data();
     void coursePricesStandBesideTheirOptions();
@@ -465,6 +467,32 @@ void InternetScreenTest::menuUnderlinesTheHoveredSection()
     QTest::mouseMove(o.control("Tavorel1"), QPoint(5, 5));
     for (const char* label : {"lblPO_S", "lblPO_P", "lblAnti", "lblProgr", "lblRazvl"})
         QVERIFY(!o.control(label)->font().underline());
+}
+
+void InternetScreenTest::labelsActOnAWholeClick_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::newRow("menu section") << "lblPO_S";
+    QTest::newRow("antivirus update") << "lblAntiDa";
+}
+
+void InternetScreenTest::labelsActOnAWholeClick()
+{
+    QFETCH(QString, label);
+    Online o({&G::modemRadio, &G::installedWin98, &G::installedAntiDr});
+    o.connectModem();
+    o.click("lblAnti");
+    o.completeLoad();
+    o.click("optDr");
+    QWidget* l = o.control(qPrintable(label));
+    // A press let go outside the label, and a right click, do nothing.
+    QTest::mousePress(l, Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(!o.screen->session().loading());
+    QTest::mouseRelease(l, Qt::LeftButton, {}, QPoint(-5, l->height() + 5));
+    QTest::mouseClick(l, Qt::RightButton, {}, QPoint(5, 5));
+    QVERIFY(!o.screen->session().loading());
+    QTest::mouseClick(l, Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(o.screen->session().loading());
 }
 
 void InternetScreenTest::antivirusButtonHover()

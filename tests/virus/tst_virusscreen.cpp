@@ -90,6 +90,8 @@ private slots:
     void windowIsCutToTheStar_data();
     void windowIsCutToTheStar();
     void actionsTurnRedUnderThePointer();
+    void actionsAreTakenOnAWholeClick_data();
+    void actionsAreTakenOnAWholeClick();
     void programLossShowsOnTheMainScreen();
     void theftShowsInTheMoney();
     void boardAndProcessorCanBeBoughtAgain();
@@ -142,6 +144,26 @@ void VirusScreenTest::actionsTurnRedUnderThePointer()
     QCOMPARE(backColour(destroy), uint32_t(192));
     QCOMPARE(backColour(pass), uint32_t(192));
     QVERIFY(v.h.dialogs.asked.isEmpty());
+}
+
+void VirusScreenTest::actionsAreTakenOnAWholeClick_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::newRow("destroy") << "lblUnictozh";
+    QTest::newRow("let pass") << "lblPropust";
+}
+
+void VirusScreenTest::actionsAreTakenOnAWholeClick()
+{
+    QFETCH(QString, action);
+    Infected v(4);
+    QWidget* label = v.virus->control(qPrintable(action));
+    QTest::mousePress(label, Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(v.h.dialogs.asked.isEmpty());
+    QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(5, -20)); // let go beside it
+    QVERIFY(v.h.dialogs.asked.isEmpty());
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(v.h.dialogs.asked.size(), 1);
 }
 
 void VirusScreenTest::programLossShowsOnTheMainScreen()
