@@ -172,7 +172,8 @@ void RestScreen::closeEvent(QCloseEvent* event)
 
 void RestScreen::hover(const RestActivity& activity)
 {
-    setUnderlined(activityLabel(this, activity), true);
+    for (const RestActivity& a : restActivities)
+        setUnderlined(activityLabel(this, a), &a == &activity);
     setCaption(controlNamed(this, "lblOpisanie"), QString::fromUtf8(activity.description));
 }
 
@@ -196,11 +197,13 @@ bool RestScreen::eventFilter(QObject* watched, QEvent* event)
     const RestActivity* activity = restActivityNamed(watched->objectName());
     if (!activity)
         return QWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::MouseMove) {
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
         hover(*activity);
         // The label keeps the move; passed on to the window it would take the underline away.
         return true;
     }
+    if (event->type() == QEvent::Leave) // onto a button, another label or off the window
+        clearHover();
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         auto* label = static_cast<QWidget*>(watched);

@@ -85,6 +85,13 @@ void RestScreenTest::pointerUnderlinesAndDescribes()
     QCOMPARE(label(r, "lblOpisanie")->text(), QStringLiteral("Настроение + 30 %    -    80 р."));
     QTest::mouseMove(label(r, "Label5"));
     QCOMPARE(label(r, "lblOpisanie")->text(), QStringLiteral("Настроение + 100 %    -    270 р."));
+    QVERIFY(!cafe->font().underline());
+    QVERIFY(label(r, "Label5")->font().underline());
+    // Straight onto "Да": the label's highlight ends with the pointer leaving it.
+    QTest::mouseMove(controlNamed(r, "cmdDa"));
+    QVERIFY(!label(r, "Label5")->font().underline());
+    QCOMPARE(label(r, "lblOpisanie")->text(), QString());
+    QTest::mouseMove(cafe);
 
     // Over the rest of the window (also over the picture) every underline goes.
     QTest::mouseMove(r, label(r, "Image1")->geometry().center());
