@@ -318,7 +318,10 @@ void DevelopmentScreen::showProgress(const DevelopmentProgress& progress)
     const QListWidget* source = sourceList();
     if (!source)
         return; // a project of a loaded game: no list to give back
-    switch (listsAfterFinish(selectedText(source), selectedText(m_projects), selectedText(m_web))) {
+    const ListsAfterFinish fromTick =
+        listsAfterFinish(selectedText(source), selectedText(m_projects), selectedText(m_web));
+    switch (listsGivenBack(fromTick, m_environments->checkedButton() != nullptr,
+                           m_webTechnologies->checkedButton() != nullptr)) {
     case ListsAfterFinish::EnableProjectList:
         m_projects->setEnabled(true);
         m_web->setEnabled(false);

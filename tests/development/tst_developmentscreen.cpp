@@ -110,6 +110,7 @@ private slots:
     void daAndCloseReturnToTheMainScreen_data();
     void daAndCloseReturnToTheMainScreen();
     void clockCreatesTheScreenHidden();
+    void loadedGameShowsItsProject_data();
     void loadedGameShowsItsProject();
 };
 
@@ -370,12 +371,24 @@ void DevelopmentScreenTest::clockCreatesTheScreenHidden()
     QCOMPARE(d->findChild<QProgressBar*>(QStringLiteral("prgRazrabotka"))->value(), 4);
 }
 
+void DevelopmentScreenTest::loadedGameShowsItsProject_data()
+{
+    QTest::addColumn<bool>("startedBefore");
+    QTest::newRow("nothing started in this run") << false;
+    QTest::newRow("a desktop project started before the load") << true;
+}
+
 void DevelopmentScreenTest::loadedGameShowsItsProject()
 {
+    QFETCH(bool, startedBefore);
     FlowHarness h;
     MainScreen* s = nullptr;
     QWidget* d = openWithEverySkill(h, s);
     choose(options(d, "optDS")[3]);
+    if (startedBefore) {
+        h.dialogs.names = {QStringLiteral("Project1")};
+        doubleClickItem(list(d, "lstTipProj"), 0);
+    }
     pressTavorel(controlNamed(d, "Tavorel5"));
 
     GameState loaded = h.game;
@@ -384,7 +397,8 @@ void DevelopmentScreenTest::loadedGameShowsItsProject()
     loaded.devProjectType = 6;
     loaded.developing = True;
     loaded.devDaysDone = 20;
-    loaded.devSourceList = DevSource::None;
+    if (!startedBefore)
+        loaded.devSourceList = DevSource::None; // a load keeps the list of this run's start
     h.game = loaded;
     h.flow->context().showLoadedGame();
 
@@ -396,7 +410,7 @@ void DevelopmentScreenTest::loadedGameShowsItsProject()
     QVERIFY(!options(d, "optDS")[3]->isChecked());
     QVERIFY(!list(d, "lstTipProj")->isEnabled());
 
-    // The project ends; the list it came from is not known, so neither list changes.
+    // The project ends; no environment is chosen, so no list comes back to start from.
     QTimer* clock = s->control<QTimer>("TimerMain");
     for (int day = 20; day < 80; ++day)
         fire(clock);
