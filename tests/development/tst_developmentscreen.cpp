@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QToolBar>
 
 #include <algorithm>
@@ -104,6 +105,7 @@ private slots:
     void optionsChooseTheList();
     void pressingALevelShowsItsRequirements();
     void projectIsNamedAndDevelopedByTheClock();
+    void projectNameShowsAsTyped();
     void webProjectGivesTheWebListBack();
     void everyRefusalIsMetOnce_data();
     void everyRefusalIsMetOnce();
@@ -243,6 +245,23 @@ void DevelopmentScreenTest::projectIsNamedAndDevelopedByTheClock()
     QCOMPARE(h.game.developing, False);
     QCOMPARE(h.game.finishedProjectType, 0);
     QCOMPARE(h.game.projectName, QStringLiteral("Project1"));
+}
+
+void DevelopmentScreenTest::projectNameShowsAsTyped()
+{
+    QTemporaryDir folder;
+    const QString picture = folder.filePath(QStringLiteral("big.png"));
+    QImage(300, 300, QImage::Format_RGB32).save(picture);
+    const QString name = QStringLiteral("<b>x</b><img src=\"%1\">").arg(picture);
+    FlowHarness h;
+    MainScreen* s = nullptr;
+    QWidget* d = openWithEverySkill(h, s);
+    choose(options(d, "optDS")[3]);
+    h.dialogs.names = {name};
+    doubleClickItem(list(d, "lstTipProj"), 0);
+    auto* inform = d->findChild<QLabel*>(QStringLiteral("lblInform"));
+    QCOMPARE(inform->text(), QStringLiteral("Приложение I уровня \"%1\"").arg(name));
+    QVERIFY(inform->sizeHint().height() < 100); // the picture was not fetched
 }
 
 void DevelopmentScreenTest::webProjectGivesTheWebListBack()

@@ -16,6 +16,7 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QtTest>
@@ -96,6 +97,7 @@ private slots:
     void connectStartsDiallingAndBilling();
     void pageLoadRunsOnTheClockAtEachModemSpeed_data();
     void pageLoadRunsOnTheClockAtEachModemSpeed();
+    void sellingAFinishedProjectLogsTheSale_data();
     void sellingAFinishedProjectLogsTheSale();
     void courseWithOneRoubleTooFewOrExactlyEnough_data();
     void courseWithOneRoubleTooFewOrExactlyEnough();
@@ -250,10 +252,23 @@ void InternetScreenTest::pageLoadRunsOnTheClockAtEachModemSpeed()
     QCOMPARE(o.tab(), 1);
 }
 
+void InternetScreenTest::sellingAFinishedProjectLogsTheSale_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain name") << "Калькулятор";
+    QTest::newRow("markup and a picture, shown as typed") << "<b>Калькулятор</b><img src=\"%1\">";
+}
+
 void InternetScreenTest::sellingAFinishedProjectLogsTheSale()
 {
+    QFETCH(QString, name);
+    QTemporaryDir folder;
+    const QString picture = folder.filePath(QStringLiteral("big.png"));
+    QImage(300, 300, QImage::Format_RGB32).save(picture);
+    if (name.contains(QLatin1String("%1")))
+        name = name.arg(picture);
     Online o({&G::modemRadio, &G::installedWin2000}, 20);
-    o.h.game.projectName = QStringLiteral("Калькулятор");
+    o.h.game.projectName = name;
     o.h.game.finishedProjectType = 3;
     o.connectModem();
     o.click("lblPO_S");
@@ -265,11 +280,12 @@ void InternetScreenTest::sellingAFinishedProjectLogsTheSale()
     QVERIFY(o.h.dialogs.asked.isEmpty()); // the sale is told once the file is loaded
     o.completeLoad();
     QCOMPARE(o.lastTold().text, QStringLiteral("Товарищ Вася, Вы продали свою программу "
-                                               "\"Калькулятор\" за 110 рублей."));
+                                               "\"%1\" за 110 рублей.").arg(name));
     QCOMPARE(o.lastTold().caption, QStringLiteral("Тревинор"));
     QCOMPARE(o.lastTold().icon, Dialogs::Icon::None);
     QCOMPARE(o.caption("lblProdano"),
-             QStringLiteral("Приложение IV уровня Калькулятор Продано за 110 р.\r\n"));
+             QStringLiteral("Приложение IV уровня %1 Продано за 110 р.\r\n").arg(name));
+    QVERIFY(o.control("lblProdano")->sizeHint().height() < 100); // no picture fetched
     QCOMPARE(o.h.game.money, Currency::fromRoubles(130));
     QCOMPARE(::caption(o.main->control("lblDengi")), QStringLiteral(" 130"));
     QVERIFY(o.h.game.projectName.isEmpty());
