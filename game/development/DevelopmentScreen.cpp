@@ -1,6 +1,7 @@
 #include "DevelopmentScreen.h"
 
-#include "career/FadeWhenDisabled.h"
+#include "ReadableWhenDisabled.h"
+
 #include "flow/Colours.h"
 #include "flow/Controls.h"
 #include "flow/Dialogs.h"
@@ -69,7 +70,6 @@ void onGradient(QWidget* w)
     w->setAutoFillBackground(false);
     setPaletteColours(w, {{QPalette::WindowText, QColor(255, 255, 0)},
                           {QPalette::ButtonText, QColor(255, 255, 0)}});
-    fadeWhenDisabled(w);
 }
 
 QString shownLines(const QString& text)
@@ -195,7 +195,6 @@ void DevelopmentScreen::build()
         list->setGeometry(10, 30, place.width() - 20, place.height() - 40);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         setListBoxColours(list, DesignColours::LabelBack, DesignColours::LabelText);
-        fadeWhenDisabled(list);
         // Nothing is chosen to develop until an environment or a web technology is.
         list->setEnabled(false);
         return list;
@@ -294,6 +293,11 @@ void DevelopmentScreen::refreshOptions()
         m_projects->setEnabled(*view.lstTipProj);
     if (view.lstWeb)
         m_web->setEnabled(*view.lstWeb);
+    // What is disabled still reads, on whatever the colour scheme paints behind it.
+    for (QAbstractButton* option : m_environments->buttons() + m_webTechnologies->buttons())
+        readableWhenDisabledOnGradient(option);
+    for (QWidget* list : {m_projects, m_web})
+        readableWhenDisabledOnBase(list);
 }
 
 void DevelopmentScreen::refreshFromGame()

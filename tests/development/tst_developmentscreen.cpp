@@ -5,6 +5,7 @@
 #include "support/GameHarness.h"
 
 #include "development/Levels.h"
+#include "flow/Colours.h"
 #include "flow/Controls.h"
 
 #include <QAction>
@@ -101,6 +102,8 @@ class DevelopmentScreenTest : public QObject {
 private slots:
     void razrabHidesTheMainScreenAndKeepsTheClock();
     void optionsFollowTheSkills();
+    void disabledEntriesReadOnEveryScheme_data();
+    void disabledEntriesReadOnEveryScheme();
     void optionsChooseTheList_data();
     void optionsChooseTheList();
     void pressingALevelShowsItsRequirements();
@@ -155,6 +158,57 @@ void DevelopmentScreenTest::optionsFollowTheSkills()
     h.game.knowsDelphi = True;
     key(s, "Razrab");
     QVERIFY(options(d, "optDS")[0]->isEnabled());
+}
+
+void DevelopmentScreenTest::disabledEntriesReadOnEveryScheme_data()
+{
+    QTest::addColumn<uint>("start"); // the panels' gradient, 0x00BBGGRR
+    QTest::addColumn<uint>("end");
+    QTest::newRow("default: dark red to red") << 0x000040u << 0x0000FFu;
+    QTest::newRow("pale") << 0xE0F0FFu << 0xFFFFFFu;
+    QTest::newRow("black") << 0x000000u << 0x000000u;
+    QTest::newRow("mid grey") << 0x767676u << 0x767676u;
+    QTest::newRow("dark to light") << 0x000000u << 0xFFFFFFu;
+    QTest::newRow("light to dark") << 0xFFFFFFu << 0x000000u;
+    QTest::newRow("green to blue") << 0x00FF00u << 0xFF0000u;
+}
+
+void DevelopmentScreenTest::disabledEntriesReadOnEveryScheme()
+{
+    QFETCH(uint, start);
+    QFETCH(uint, end);
+    FlowHarness h;
+    MainScreen* s = h.newGame();
+    h.game.knowsVfp = True; // the other environments and every web technology stay disabled
+    h.game.colourGradientStart = start;
+    h.game.colourGradientEnd = end;
+    key(s, "Razrab");
+    QWidget* d = developmentScreen();
+    for (QRadioButton* option : options(d, "optDS") + options(d, "optWeb")) {
+        if (option->isEnabled())
+            continue;
+        const QPalette p = option->palette();
+        const QColor text = p.color(QPalette::Disabled, QPalette::WindowText);
+        // Against the backing of its own, or against every pixel its panel paints behind it.
+        double worst = contrastRatio(text, p.color(QPalette::Disabled, option->backgroundRole()));
+        if (!option->autoFillBackground()) {
+            worst = 21.0;
+            QWidget* panel = option->parentWidget();
+            QImage behind(panel->size(), QImage::Format_RGB32);
+            panel->render(&behind, {}, {}, QWidget::DrawWindowBackground);
+            const QRect place = option->geometry();
+            for (int y = place.top(); y <= place.bottom(); ++y)
+                for (int x = place.left(); x <= place.right(); ++x)
+                    worst = std::min(worst, contrastRatio(text, behind.pixelColor(x, y)));
+        }
+        QVERIFY2(worst >= 4.5, qPrintable(option->text()));
+    }
+    for (QListWidget* levels : {list(d, "lstTipProj"), list(d, "lstWeb")}) {
+        QVERIFY(!levels->isEnabled());
+        const QPalette p = levels->palette();
+        QVERIFY(contrastRatio(p.color(QPalette::Disabled, QPalette::Text),
+                              p.color(QPalette::Disabled, QPalette::Base)) >= 4.5);
+    }
 }
 
 void DevelopmentScreenTest::optionsChooseTheList_data()
