@@ -81,8 +81,6 @@ private slots:
     void choosingAnOptionPicksTheList();
     void openedScreenFollowsTheSkills_data();
     void openedScreenFollowsTheSkills();
-    void finishedProjectGivesBackOnlyAListWithAChoice_data();
-    void finishedProjectGivesBackOnlyAListWithAChoice();
     void captionAfterLoading_data();
     void captionAfterLoading();
 };
@@ -393,29 +391,6 @@ void DevelopmentTest::captionAfterLoading()
     g.projectName = name;
     g.devProjectType = type;
     QCOMPARE(currentProjectCaption(g), caption);
-}
-
-void DevelopmentTest::finishedProjectGivesBackOnlyAListWithAChoice_data()
-{
-    using L = ListsAfterFinish;
-    QTest::addColumn<int>("fromTick");
-    QTest::addColumn<bool>("environment");
-    QTest::addColumn<bool>("webTechnology");
-    QTest::addColumn<int>("givenBack");
-    QTest::newRow("desktop list, environment chosen") << int(L::EnableProjectList) << true << false << int(L::EnableProjectList);
-    QTest::newRow("desktop list, only a web technology") << int(L::EnableProjectList) << false << true << int(L::Unchanged);
-    QTest::newRow("web list, web technology chosen") << int(L::EnableWebList) << false << true << int(L::EnableWebList);
-    QTest::newRow("web list, only an environment") << int(L::EnableWebList) << true << false << int(L::Unchanged);
-    QTest::newRow("neither list") << int(L::Unchanged) << true << true << int(L::Unchanged);
-}
-
-void DevelopmentTest::finishedProjectGivesBackOnlyAListWithAChoice()
-{
-    QFETCH(int, fromTick);
-    QFETCH(bool, environment);
-    QFETCH(bool, webTechnology);
-    QFETCH(int, givenBack);
-    QCOMPARE(int(listsGivenBack(ListsAfterFinish(fromTick), environment, webTechnology)), givenBack);
 }
 
 QTEST_APPLESS_MAIN(DevelopmentTest)
