@@ -111,8 +111,9 @@ void readableWhenDisabledOnGradient(QWidget* option)
 void readableWhenDisabledOnBase(QWidget* list)
 {
     QPalette p = list->palette();
+    const QColor text = p.color(QPalette::Active, QPalette::Text);
     const QColor back = p.color(QPalette::Active, QPalette::Base);
     // Against one colour, black or white always reads at 4.5:1 or better.
-    setDisabledText(p, *disabledTextColour(p.color(QPalette::Active, QPalette::Text), {back}, Readable));
+    setDisabledText(p, *disabledTextColour(text, {back}, Readable));
     list->setPalette(p);
 }

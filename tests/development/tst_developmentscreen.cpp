@@ -275,7 +275,7 @@ void DevelopmentScreenTest::projectIsNamedAndDevelopedByTheClock()
     QCOMPARE(h.dialogs.count("tell"), 0);
     QCOMPARE(text(d, "lblInform"), QStringLiteral("Приложение I уровня \"<h1>Project1</h1>\""));
     QWidget* inform = controlNamed(d, "lblInform");
-    QVERIFY(inform->heightForWidth(inform->width()) < 2 * inform->fontMetrics().height()); // no heading
+    QVERIFY(inform->heightForWidth(inform->width()) < 2 * inform->fontMetrics().height());
     QVERIFY(!list(d, "lstTipProj")->isEnabled());
     QCOMPARE(h.game.developing, True);
 

@@ -323,7 +323,7 @@ void InternetScreenTest::basesAreUpdatedAndTheVirusDestroyed()
     QCOMPARE(o.h.game.antivirusUpdated, False);
     o.click("optDr");
     QTest::mousePress(o.control("lblAntiDa"), Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseRelease(o.control("lblAntiDa"), Qt::LeftButton, {}, QPoint(-5, -5)); // let go beside
+    QTest::mouseRelease(o.control("lblAntiDa"), Qt::LeftButton, {}, QPoint(-5, -5)); // beside
     QVERIFY(!o.screen->session().loading());
     o.click("lblAntiDa");
     QCOMPARE(o.control<QStatusBar>("StatusBar1")->currentMessage(),
@@ -471,7 +471,7 @@ void InternetScreenTest::menuUnderlinesTheHoveredSection()
     QTest::mouseMove(o.control("Tavorel1"), QPoint(5, 5));
     for (const char* label : {"lblPO_S", "lblPO_P", "lblAnti", "lblProgr", "lblRazvl"})
         QVERIFY(!o.control(label)->font().underline());
-    // A section opens on a whole click: a press let go beside the label, or a right click, does not.
+    // A section opens on a whole click: not on a press let go beside it, nor on a right click.
     QTest::mousePress(o.control("lblAnti"), Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(o.control("lblAnti"), Qt::LeftButton, {}, QPoint(-5, -5));
     QTest::mouseClick(o.control("lblAnti"), Qt::RightButton, {}, QPoint(5, 5));

@@ -173,7 +173,9 @@ void VirusScreenTest::theftShowsInTheMoney()
 {
     Infected v(1);
     QString shownDuringTheft;
-    v.h.dialogs.onTell = [&](const ScriptedDialogs::Asked&) { shownDuringTheft = v.shown("lblDengi"); };
+    v.h.dialogs.onTell = [&](const ScriptedDialogs::Asked&) {
+        shownDuringTheft = v.shown("lblDengi");
+    };
     QTest::mouseClick(v.virus->control("lblPropust"), Qt::LeftButton);
     QCOMPARE(shownDuringTheft, QStringLiteral("-200"));
     QCOMPARE(v.told(), (QStringList{infected, QStringLiteral("Вирус перевёл с вашего счёта 500 р. Поздравляю!")}));
