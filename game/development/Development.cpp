@@ -139,6 +139,20 @@ ListStates chooseWebTechnology()
     return {false, true, std::nullopt};
 }
 
+ListsAfterFinish listsGivenBack(ListsAfterFinish fromTick, bool environmentChosen,
+                                bool webTechnologyChosen)
+{
+    switch (fromTick) {
+    case ListsAfterFinish::EnableProjectList:
+        return environmentChosen ? fromTick : ListsAfterFinish::Unchanged;
+    case ListsAfterFinish::EnableWebList:
+        return webTechnologyChosen ? fromTick : ListsAfterFinish::Unchanged;
+    case ListsAfterFinish::Unchanged:
+        break;
+    }
+    return ListsAfterFinish::Unchanged;
+}
+
 DevelopmentView developmentView(const GameState& g, int selectedEnvironment,
                                 int selectedWebTechnology)
 {

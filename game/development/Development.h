@@ -4,6 +4,8 @@
 
 #include "Levels.h"
 
+#include "state/DailyTick.h"
+
 #include <QString>
 
 #include <array>
@@ -69,6 +71,12 @@ struct ListStates {
 ListStates chooseEnvironment(int environment);
 // Clicking an optWeb option: the web list is the one to choose from.
 ListStates chooseWebTechnology();
+
+// The list a finished project gives back (the daily tick's choice), only while an option of
+// that list's own group is chosen: a list given back with no environment or web technology
+// chosen would start any level unchecked.
+ListsAfterFinish listsGivenBack(ListsAfterFinish fromTick, bool environmentChosen,
+                                bool webTechnologyChosen);
 
 // The screen as it is opened: each option enabled by its skill; with an environment still
 // selected (and still known), the desktop list enabled unless a project is under way. An

@@ -1,6 +1,7 @@
 #include "DevelopmentScreen.h"
 
-#include "career/FadeWhenDisabled.h"
+#include "ReadableWhenDisabled.h"
+
 #include "flow/ButtonPress.h"
 #include "flow/Colours.h"
 #include "flow/Controls.h"
@@ -12,6 +13,7 @@
 #include "state/GameState.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -69,7 +71,6 @@ void onGradient(QWidget* w)
     w->setAutoFillBackground(false);
     setPaletteColours(w, {{QPalette::WindowText, QColor(255, 255, 0)},
                           {QPalette::ButtonText, QColor(255, 255, 0)}});
-    fadeWhenDisabled(w);
 }
 
 QString shownLines(const QString& text)
@@ -130,6 +131,10 @@ DevelopmentScreen::DevelopmentScreen(GameContext& context)
     setBackColour(this, DesignColours::WindowBody);
     setForeColour(this, DesignColours::LabelText);
     build();
+    // A text shows as written (lblInform names the player's project): no markup, no pictures
+    // fetched.
+    for (QLabel* label : findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
     connectControls();
     // First loaded in this run: the project of the game, if there is one, is named.
     refreshOptions();
@@ -191,7 +196,6 @@ void DevelopmentScreen::build()
         list->setGeometry(10, 30, place.width() - 20, place.height() - 40);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         setListBoxColours(list, DesignColours::LabelBack, DesignColours::LabelText);
-        fadeWhenDisabled(list);
         // Nothing is chosen to develop until an environment or a web technology is.
         list->setEnabled(false);
         return list;
@@ -259,7 +263,16 @@ void DevelopmentScreen::leave()
 {
     hide();
     if (MainScreen* main = m_ctx.mainScreen ? m_ctx.mainScreen() : nullptr)
-        main->show();
+        main->comeBack();
+}
+
+void DevelopmentScreen::closeEvent(QCloseEvent* event)
+{
+    // Closed from the desktop (Alt+F4, the taskbar): the player leaves as with "Да"; the
+    // window stays with the game and the main screen comes back.
+    event->ignore();
+    if (isVisible())
+        leave();
 }
 
 void DevelopmentScreen::refreshOptions()
@@ -280,6 +293,11 @@ void DevelopmentScreen::refreshOptions()
         m_projects->setEnabled(*view.lstTipProj);
     if (view.lstWeb)
         m_web->setEnabled(*view.lstWeb);
+    // What is disabled still reads, on whatever the colour scheme paints behind it.
+    for (QAbstractButton* option : m_environments->buttons() + m_webTechnologies->buttons())
+        readableWhenDisabledOnGradient(option);
+    for (QWidget* list : {m_projects, m_web})
+        readableWhenDisabledOnBase(list);
 }
 
 void DevelopmentScreen::refreshFromGame()
@@ -308,7 +326,10 @@ void DevelopmentScreen::showProgress(const DevelopmentProgress& progress)
     const QListWidget* source = sourceList();
     if (!source)
         return; // a project of a loaded game: no list to give back
-    switch (listsAfterFinish(selectedText(source), selectedText(m_projects), selectedText(m_web))) {
+    const ListsAfterFinish fromTick =
+        listsAfterFinish(selectedText(source), selectedText(m_projects), selectedText(m_web));
+    switch (listsGivenBack(fromTick, m_environments->checkedButton() != nullptr,
+                           m_webTechnologies->checkedButton() != nullptr)) {
     case ListsAfterFinish::EnableProjectList:
         m_projects->setEnabled(true);
         m_web->setEnabled(false);

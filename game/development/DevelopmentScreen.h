@@ -1,7 +1,7 @@
 // The development screen frmRazrabotka: the environments optDS and web technologies optWeb,
 // the desktop levels lstTipProj and web levels lstWeb, the requirements, and the project
 // under way with its progress. The toolbar key "Razrab" opens it over the hidden main screen
-// with the clock running; "Да" (and the close button) goes back.
+// with the clock running; "Да", the close button and a close from the desktop go back.
 #pragma once
 
 #include "Development.h"
@@ -31,6 +31,9 @@ public:
     void refreshFromGame();
     // One day of the project, from the clock.
     void showProgress(const DevelopmentProgress& progress);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void build();

@@ -1,5 +1,6 @@
 #include "InternetScreen.h"
 
+#include "internet/LabelClick.h"
 #include "internet/OnlineServices.h"
 #include "virus/VirusScreen.h"
 
@@ -12,14 +13,13 @@
 #include "flow/NavigationRules.h"
 
 #include "state/GameState.h"
-#include "state/NumberFormat.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QProgressBar>
@@ -264,9 +264,12 @@ InternetScreen::InternetScreen(GameContext& context, MainScreen& mainScreen)
 
     build();
     // The screen's own background shows through its body, pages, frames and texts, so that
-    // the colour scheme's background reaches all of them.
-    for (QLabel* label : findChildren<QLabel*>())
+    // the colour scheme's background reaches all of them. A text shows as written (the sales
+    // log names the player's projects): no markup, no pictures fetched.
+    for (QLabel* label : findChildren<QLabel*>()) {
         label->setAutoFillBackground(label->objectName() == QLatin1String("lblAntiDa"));
+        label->setTextFormat(Qt::PlainText);
+    }
     connectControls();
     applyLayout(OnlineSession::narrowLayout());
     setMenuEnabled(false);
@@ -312,9 +315,11 @@ void InternetScreen::buildBody(QWidget* body)
     createTavorel(body, {"Tavorel1", nullptr, {6, 8, 124, 24}, fixed(heading("Избранное", 124))});
     int row = 0;
     for (const OnlineSection& section : onlineSections) {
+        const int index = row;
         QLabel* label = createLabel(body, {section.label, nullptr, {8, 38 + row++ * 24, 120, 20},
                                            section.caption, LabelKind::Value});
         label->installEventFilter(this);
+        onLabelClick(label, [this, index] { openSection(index); });
     }
     createTavorels(body, {
         {"cmdPodkl", nullptr, {6, 172, 124, 26}, button("Подключить", 124, 11)},
@@ -447,6 +452,7 @@ void InternetScreen::buildPages()
     setPaletteColours(da, {{QPalette::Window, QColor(AntiDaRest)},
                            {QPalette::WindowText, QColor(128, 0, 0)}});
     da->installEventFilter(this);
+    onLabelClick(da, [this] { chooseService(*onlineService(QStringLiteral("lblAntiDa"))); });
     shape->raise();
 
     // Programming courses.
@@ -547,6 +553,8 @@ void InternetScreen::connectModem()
 
 void InternetScreen::dialTick()
 {
+    if (!m_session.statusTickRuns(StatusTimer::Dial))
+        return;
     const DialStatus status = m_session.dialTick();
     m_txtSostoanie->setPlainText(status.txtSostoanie);
     if (status.stopsDialling)
@@ -555,6 +563,8 @@ void InternetScreen::dialTick()
 
 void InternetScreen::watchTick()
 {
+    if (!m_session.statusTickRuns(StatusTimer::Watch))
+        return;
     if (!m_tmrSost->isActive())
         control("PanelSost")->hide();
 }
@@ -567,6 +577,7 @@ void InternetScreen::billingTick()
 
 void InternetScreen::showClock(const OnlineClockLabels& labels)
 {
+    m_main.showMoney(); // every second online costs a rouble
     setCaption(control("lblSec"), labels.lblSec);
     setCaption(control("lblMin"), labels.lblMin);
     if (labels.lblHour)
@@ -647,6 +658,7 @@ void InternetScreen::chooseService(const OnlineService& service)
             auto* log = control<QLabel>("lblProdano");
             log->setText(log->text() + *end.saleLogLine);
         }
+        m_main.showMoney();
         tell(end.message);
     });
 }
@@ -691,13 +703,21 @@ void InternetScreen::finishLoad()
     qApp->removeEventFilter(this);
     if (end.heldBilling)
         showClock(*end.heldBilling);
+    if (end.heldDial)
+        dialTick();
+    if (end.heldWatch)
+        watchTick();
     if (const auto then = std::exchange(m_afterLoad, {}))
         then();
 }
 
 void InternetScreen::disconnectAndLeave()
 {
-    if (m_session.loading() || m_virus)
+    if (m_virus) {
+        m_virus->open(); // the virus is still to be dealt with
+        return;
+    }
+    if (m_session.loading())
         return;
     m_tabs->setCurrentIndex(0);
     setFixedSize(NarrowWidth, Height);
@@ -733,11 +753,18 @@ void InternetScreen::finishDisconnect()
     applyLayout(OnlineSession::narrowLayout());
 
     hide();
-    // The money spent online shows at once, also when the clock stands at pause.
-    setCaption(m_main.control("lblDengi"), withSignPosition(m_ctx.game.money));
-    m_main.show();
+    m_main.comeBack();
     m_main.resumeClock();
     emit left();
+}
+
+void InternetScreen::closeEvent(QCloseEvent* event)
+{
+    // Closed from the desktop (Alt+F4, the taskbar): the player leaves as with "Отключить /
+    // Выйти", past the virus window if one comes; during a page load the screen stays.
+    event->ignore();
+    if (isVisible())
+        disconnectAndLeave();
 }
 
 bool InternetScreen::eventFilter(QObject* watched, QEvent* event)
@@ -761,26 +788,13 @@ bool InternetScreen::eventFilter(QObject* watched, QEvent* event)
         }
     }
 
+    // The menu labels and lblAntiDa under the pointer; their clicks are watched apart.
     auto* label = qobject_cast<QLabel*>(watched);
-    if (!label || !label->isEnabled())
-        return QWidget::eventFilter(watched, event);
-    const bool antiDa = label->objectName() == QLatin1String("lblAntiDa");
-    if (event->type() == QEvent::MouseMove) {
-        if (antiDa)
+    if (label && label->isEnabled() && event->type() == QEvent::MouseMove) {
+        if (label->objectName() == QLatin1String("lblAntiDa"))
             hoverAntivirusButton(true);
         else
             underlineMenu(label);
-    } else if (event->type() == QEvent::MouseButtonPress
-               && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (antiDa) {
-            chooseService(*onlineService(QStringLiteral("lblAntiDa")));
-        } else {
-            for (size_t i = 0; i < onlineSections.size(); ++i) {
-                if (label->objectName() == QLatin1String(onlineSections[i].label))
-                    openSection(int(i));
-            }
-        }
-        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

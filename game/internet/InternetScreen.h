@@ -44,7 +44,7 @@ public:
 
     // The screen's actions, as its controls trigger them.
     void connectModem();            // cmdPodkl
-    void disconnectAndLeave();      // cmdOtkl, and cmdClose
+    void disconnectAndLeave();      // cmdOtkl, cmdClose and a close from the desktop
     void toggleDetails();           // cmdDetali
     void openSection(int section);  // a menu label
     void chooseService(const OnlineService& service);
@@ -61,6 +61,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void build();

@@ -4,6 +4,7 @@
 #include "virus/Virus.h"
 
 #include <algorithm>
+#include <utility>
 
 const std::array<OnlineSection, 5> onlineSections{{
     {"lblPO_S", "ПО. Сбыт", 1},
@@ -84,6 +85,14 @@ DialStatus OnlineSession::dialTick()
     return status;
 }
 
+bool OnlineSession::statusTickRuns(StatusTimer timer)
+{
+    if (!m_load)
+        return true;
+    (timer == StatusTimer::Dial ? m_dialHeld : m_watchHeld) = true;
+    return false;
+}
+
 OnlineClockLabels OnlineSession::advanceClock(GameState& g)
 {
     OnlineClockLabels labels;
@@ -136,7 +145,7 @@ bool OnlineSession::loadPage(const GameState& g, int tab, const QString& statusT
     if (modem == Modem::None || m_load)
         return false;
     m_load = Load{tab, statusText, nowMs, pageLoadDurationMs(modem)};
-    m_billingHeld = false;
+    m_billingHeld = m_dialHeld = m_watchHeld = false;
     return true;
 }
 
@@ -160,6 +169,8 @@ LoadEnd OnlineSession::finishLoad(GameState& g)
     m_load.reset();
     if (m_billingHeld && m_connected)
         end.heldBilling = advanceClock(g);
+    end.heldDial = std::exchange(m_dialHeld, false);
+    end.heldWatch = std::exchange(m_watchHeld, false);
     m_billingHeld = false;
     return end;
 }
@@ -176,5 +187,5 @@ void OnlineSession::disconnect()
     m_seconds = m_minutes = m_hours = 0;
     m_detailsShown = false;
     m_load.reset();
-    m_billingHeld = false;
+    m_billingHeld = m_dialHeld = m_watchHeld = false;
 }

@@ -75,11 +75,16 @@ struct LoadView {
     QString status;
 };
 
+// The dial-up status tmrSost and its watch tmrKontrol.
+enum class StatusTimer { Dial, Watch };
+
 // The end of a page load: the tab to select (prgProgress back to 0, the status "Готово"), and
-// the one billing tick that fell due during the load, if any did.
+// of each timer the one tick that fell due during the load, if any did.
 struct LoadEnd {
     int tab;
     std::optional<OnlineClockLabels> heldBilling;
+    bool heldDial = false;
+    bool heldWatch = false;
 };
 
 // The state of the internet screen: the connection, the online clock and the page load. The
@@ -101,6 +106,9 @@ public:
     DialStatus dialTick();
     // tmrKontrol: whether PanelSost is hidden now (once dialling has stopped).
     bool watchHidesStatusPanel() const { return !m_dialling; }
+    // tmrSost and tmrKontrol: false while a page loads, when the tick is held as the billing's
+    // is; the load's end runs at most one held tick of each.
+    bool statusTickRuns(StatusTimer timer);
 
     // tmrVremiaDengi: shows the clock, advances it and takes a rouble. While a page loads the
     // tick is held instead (nothing returned); the load's end runs at most one held tick.
@@ -141,4 +149,6 @@ private:
     int m_dialStep = 0;
     std::optional<Load> m_load;
     bool m_billingHeld = false;
+    bool m_dialHeld = false;
+    bool m_watchHeld = false;
 };

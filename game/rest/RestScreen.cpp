@@ -9,6 +9,7 @@
 #include "flow/GameContext.h"
 #include "flow/MainScreen.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -153,15 +154,26 @@ void RestScreen::open()
 void RestScreen::leave()
 {
     hide();
+    // The main screen comes back whatever the player did to it, with the mood the rest gave:
+    // the next day reads the mood bar.
     if (MainScreen* main = m_ctx.mainScreen ? m_ctx.mainScreen() : nullptr) {
-        main->show();
+        main->comeBack();
         main->resumeClock();
     }
 }
 
+void RestScreen::closeEvent(QCloseEvent* event)
+{
+    // Closed from the desktop (Alt+F4, the taskbar): the player leaves as with "Да".
+    event->ignore();
+    if (isVisible())
+        leave();
+}
+
 void RestScreen::hover(const RestActivity& activity)
 {
-    setUnderlined(activityLabel(this, activity), true);
+    for (const RestActivity& a : restActivities)
+        setUnderlined(activityLabel(this, a), &a == &activity);
     setCaption(controlNamed(this, "lblOpisanie"), QString::fromUtf8(activity.description));
 }
 
@@ -175,6 +187,8 @@ void RestScreen::clearHover()
 void RestScreen::choose(const RestActivity& activity)
 {
     const QString message = chooseRestActivity(m_ctx.game, activity);
+    if (MainScreen* main = m_ctx.mainScreen ? m_ctx.mainScreen() : nullptr)
+        main->showMoney();
     m_ctx.dialogs().tell(this, message, ProgramTitle, Dialogs::Icon::None);
 }
 
@@ -183,11 +197,13 @@ bool RestScreen::eventFilter(QObject* watched, QEvent* event)
     const RestActivity* activity = restActivityNamed(watched->objectName());
     if (!activity)
         return QWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::MouseMove) {
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
         hover(*activity);
         // The label keeps the move; passed on to the window it would take the underline away.
         return true;
     }
+    if (event->type() == QEvent::Leave) // onto a button, another label or off the window
+        clearHover();
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         auto* label = static_cast<QWidget*>(watched);

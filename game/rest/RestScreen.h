@@ -1,6 +1,6 @@
 // The rest screen frmOtdyh: five paid activities that raise mood. The toolbar key "Otdih"
-// opens it over the hidden main screen with the clock stopped; "Да" (and the close button)
-// goes back and starts the clock again unless the game is paused.
+// opens it over the hidden main screen with the clock stopped; "Да", the close button or a
+// close from the desktop goes back and starts the clock again unless the game is paused.
 #pragma once
 
 #include <QWidget>
@@ -21,6 +21,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void build();

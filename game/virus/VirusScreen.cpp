@@ -2,6 +2,8 @@
 
 #include "virus/Virus.h"
 
+#include "internet/LabelClick.h"
+
 #include "flow/Colours.h"
 #include "flow/Controls.h"
 #include "flow/Dialogs.h"
@@ -12,6 +14,7 @@
 #include "software/Programs.h"
 #include "state/GameState.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -85,6 +88,8 @@ VirusScreen::VirusScreen(GameContext& context, MainScreen& mainScreen, QWidget* 
         action->setCursor(Qt::PointingHandCursor);
         action->installEventFilter(this);
     }
+    onLabelClick(control<QLabel>("lblUnictozh"), [this] { destroyVirus(); });
+    onLabelClick(control<QLabel>("lblPropust"), [this] { letPass(); });
     colourActions(nullptr);
 }
 
@@ -142,15 +147,19 @@ bool VirusScreen::eventFilter(QObject* watched, QEvent* event)
     if (label && event->type() == QEvent::MouseMove) {
         colourActions(label);
         return true; // not passed on to the window, whose own move would undo the colour
-    } else if (label && event->type() == QEvent::MouseButtonPress
-               && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (label->objectName() == QLatin1String("lblUnictozh"))
-            destroyVirus();
-        else
-            letPass();
-        return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void VirusScreen::closeEvent(QCloseEvent* event)
+{
+    // A virus is not closed away from the desktop: it waits for the player's choice, destroy
+    // or let pass, and the disconnect goes on after that.
+    event->ignore();
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    }
 }
 
 void VirusScreen::destroyVirus()
@@ -165,6 +174,7 @@ void VirusScreen::letPass()
 {
     const PassResult result = letVirusPass(m_ctx.game, drawPassOutcome(m_ctx.random()));
     showVirusDamage(m_main, result.damage);
+    m_main.showMoney(); // a theft shows at once
     for (const Notice& notice : result.notices)
         m_ctx.dialogs().tell(this, notice.text, ProgramTitle, Dialogs::Icon::None);
     closeScreen();

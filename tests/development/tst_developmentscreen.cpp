@@ -5,6 +5,7 @@
 #include "support/GameHarness.h"
 
 #include "development/Levels.h"
+#include "flow/Colours.h"
 #include "flow/Controls.h"
 
 #include <QAction>
@@ -100,6 +101,8 @@ class DevelopmentScreenTest : public QObject {
 private slots:
     void razrabHidesTheMainScreenAndKeepsTheClock();
     void optionsFollowTheSkills();
+    void disabledEntriesReadOnEveryScheme_data();
+    void disabledEntriesReadOnEveryScheme();
     void optionsChooseTheList_data();
     void optionsChooseTheList();
     void pressingALevelShowsItsRequirements();
@@ -110,6 +113,7 @@ private slots:
     void daAndCloseReturnToTheMainScreen_data();
     void daAndCloseReturnToTheMainScreen();
     void clockCreatesTheScreenHidden();
+    void loadedGameShowsItsProject_data();
     void loadedGameShowsItsProject();
 };
 
@@ -152,6 +156,55 @@ void DevelopmentScreenTest::optionsFollowTheSkills()
     h.game.knowsDelphi = True;
     key(s, "Razrab");
     QVERIFY(options(d, "optDS")[0]->isEnabled());
+}
+
+void DevelopmentScreenTest::disabledEntriesReadOnEveryScheme_data()
+{
+    QTest::addColumn<uint>("start"); // the panels' gradient, 0x00BBGGRR
+    QTest::addColumn<uint>("end");
+    QTest::newRow("default: dark red to red") << 0x000040u << 0x0000FFu;
+    QTest::newRow("pale") << 0xE0F0FFu << 0xFFFFFFu;
+    QTest::newRow("mid grey") << 0x767676u << 0x767676u;
+    QTest::newRow("light to dark") << 0xFFFFFFu << 0x000000u;
+    QTest::newRow("green to blue") << 0x00FF00u << 0xFF0000u;
+}
+
+void DevelopmentScreenTest::disabledEntriesReadOnEveryScheme()
+{
+    QFETCH(uint, start);
+    QFETCH(uint, end);
+    FlowHarness h;
+    MainScreen* s = h.newGame();
+    h.game.knowsVfp = True; // the other environments and every web technology stay disabled
+    h.game.colourGradientStart = start;
+    h.game.colourGradientEnd = end;
+    key(s, "Razrab");
+    QWidget* d = developmentScreen();
+    for (QRadioButton* option : options(d, "optDS") + options(d, "optWeb")) {
+        if (option->isEnabled())
+            continue;
+        const QPalette p = option->palette();
+        const QColor text = p.color(QPalette::Disabled, QPalette::WindowText);
+        // Against the backing of its own, or against every pixel its panel paints behind it.
+        double worst = contrastRatio(text, p.color(QPalette::Disabled, option->backgroundRole()));
+        if (!option->autoFillBackground()) {
+            worst = 21.0;
+            QWidget* panel = option->parentWidget();
+            QImage behind(panel->size(), QImage::Format_RGB32);
+            panel->render(&behind, {}, {}, QWidget::DrawWindowBackground);
+            const QRect place = option->geometry();
+            for (int y = place.top(); y <= place.bottom(); ++y)
+                for (int x = place.left(); x <= place.right(); ++x)
+                    worst = std::min(worst, contrastRatio(text, behind.pixelColor(x, y)));
+        }
+        QVERIFY2(worst >= 4.5, qPrintable(option->text()));
+    }
+    for (QListWidget* levels : {list(d, "lstTipProj"), list(d, "lstWeb")}) {
+        QVERIFY(!levels->isEnabled());
+        const QPalette p = levels->palette();
+        QVERIFY(contrastRatio(p.color(QPalette::Disabled, QPalette::Text),
+                              p.color(QPalette::Disabled, QPalette::Base)) >= 4.5);
+    }
 }
 
 void DevelopmentScreenTest::optionsChooseTheList_data()
@@ -211,7 +264,7 @@ void DevelopmentScreenTest::projectIsNamedAndDevelopedByTheClock()
     MainScreen* s = nullptr;
     QWidget* d = openWithEverySkill(h, s);
     choose(options(d, "optDS")[3]);
-    h.dialogs.names = {QStringLiteral("Project1")};
+    h.dialogs.names = {QStringLiteral("<h1>Project1</h1>")}; // markup shows as typed
     doubleClickItem(list(d, "lstTipProj"), 0);
 
     QCOMPARE(h.dialogs.count("text"), 1);
@@ -220,7 +273,9 @@ void DevelopmentScreenTest::projectIsNamedAndDevelopedByTheClock()
     QCOMPARE(box.caption, QStringLiteral("Новый проект"));
     QCOMPARE(box.defaultText, QStringLiteral("Project1"));
     QCOMPARE(h.dialogs.count("tell"), 0);
-    QCOMPARE(text(d, "lblInform"), QStringLiteral("Приложение I уровня \"Project1\""));
+    QCOMPARE(text(d, "lblInform"), QStringLiteral("Приложение I уровня \"<h1>Project1</h1>\""));
+    QWidget* inform = controlNamed(d, "lblInform");
+    QVERIFY(inform->heightForWidth(inform->width()) < 2 * inform->fontMetrics().height());
     QVERIFY(!list(d, "lstTipProj")->isEnabled());
     QCOMPARE(h.game.developing, True);
 
@@ -241,7 +296,7 @@ void DevelopmentScreenTest::projectIsNamedAndDevelopedByTheClock()
     QVERIFY(!list(d, "lstWeb")->isEnabled());
     QCOMPARE(h.game.developing, False);
     QCOMPARE(h.game.finishedProjectType, 0);
-    QCOMPARE(h.game.projectName, QStringLiteral("Project1"));
+    QCOMPARE(h.game.projectName, QStringLiteral("<h1>Project1</h1>"));
 }
 
 void DevelopmentScreenTest::webProjectGivesTheWebListBack()
@@ -326,6 +381,7 @@ void DevelopmentScreenTest::daAndCloseReturnToTheMainScreen_data()
     QTest::addColumn<QString>("button");
     QTest::newRow("Да") << "Tavorel5";
     QTest::newRow("close") << "cmdClose";
+    QTest::newRow("closed by the desktop") << "";
 }
 
 void DevelopmentScreenTest::daAndCloseReturnToTheMainScreen()
@@ -337,10 +393,15 @@ void DevelopmentScreenTest::daAndCloseReturnToTheMainScreen()
     const QPointer<MainScreen> same(s);
     key(s, "Razrab");
     QWidget* d = developmentScreen();
-    pressTavorel(controlNamed(d, qPrintable(button)));
+    s->setWindowState(Qt::WindowMinimized); // left minimised with "-" before
+    if (button.isEmpty())
+        d->close(); // Alt+F4
+    else
+        pressTavorel(controlNamed(d, qPrintable(button)));
     QVERIFY(!d->isVisible());
     QVERIFY(same);
     QVERIFY(s->isVisible());
+    QVERIFY(!s->isMinimized());
     QCOMPARE(s->pos(), QPoint(40, 30));
     QVERIFY(s->control<QTimer>("TimerMain")->isActive());
     // Opened again, it is the same screen.
@@ -364,12 +425,24 @@ void DevelopmentScreenTest::clockCreatesTheScreenHidden()
     QCOMPARE(d->findChild<QProgressBar*>(QStringLiteral("prgRazrabotka"))->value(), 4);
 }
 
+void DevelopmentScreenTest::loadedGameShowsItsProject_data()
+{
+    QTest::addColumn<bool>("startedBefore");
+    QTest::newRow("nothing started in this run") << false;
+    QTest::newRow("a desktop project started before the load") << true;
+}
+
 void DevelopmentScreenTest::loadedGameShowsItsProject()
 {
+    QFETCH(bool, startedBefore);
     FlowHarness h;
     MainScreen* s = nullptr;
     QWidget* d = openWithEverySkill(h, s);
     choose(options(d, "optDS")[3]);
+    if (startedBefore) {
+        h.dialogs.names = {QStringLiteral("Project1")};
+        doubleClickItem(list(d, "lstTipProj"), 0);
+    }
     pressTavorel(controlNamed(d, "Tavorel5"));
 
     GameState loaded = h.game;
@@ -378,7 +451,8 @@ void DevelopmentScreenTest::loadedGameShowsItsProject()
     loaded.devProjectType = 6;
     loaded.developing = True;
     loaded.devDaysDone = 20;
-    loaded.devSourceList = DevSource::None;
+    if (!startedBefore)
+        loaded.devSourceList = DevSource::None; // a load keeps the list of this run's start
     h.game = loaded;
     h.flow->context().showLoadedGame();
 
@@ -390,7 +464,7 @@ void DevelopmentScreenTest::loadedGameShowsItsProject()
     QVERIFY(!options(d, "optDS")[3]->isChecked());
     QVERIFY(!list(d, "lstTipProj")->isEnabled());
 
-    // The project ends; the list it came from is not known, so neither list changes.
+    // The project ends; no environment is chosen, so no list comes back to start from.
     QTimer* clock = s->control<QTimer>("TimerMain");
     for (int day = 20; day < 80; ++day)
         fire(clock);

@@ -103,6 +103,7 @@ private slots:
     void aStaleAntivirusCannotDestroyTheVirus();
     void leavingResumesTheClockBySlider_data();
     void leavingResumesTheClockBySlider();
+    void closeButtonLeavesLikeDisconnect_data();
     void closeButtonLeavesLikeDisconnect();
     void detailsWidenAndLeavingNarrows();
     void menuUnderlinesTheHoveredSection();
@@ -169,6 +170,7 @@ void InternetScreenTest::connectStartsDiallingAndBilling()
     for (int second = 0; second < 15; ++second)
         fire(o.timer("tmrVremiaDengi"));
     QCOMPARE(o.h.game.money, Currency::fromRoubles(-5));
+    QCOMPARE(::caption(o.main->control("lblDengi")), QStringLiteral("-5"));
     QCOMPARE(o.caption("lblSec"), QStringLiteral("14"));
     QCOMPARE(o.caption("lblMin"), QStringLiteral("0"));
     QCOMPARE(o.caption("lblHour"), QStringLiteral("00"));
@@ -205,12 +207,19 @@ void InternetScreenTest::pageLoadRunsOnTheClockAtEachModemSpeed()
     QCOMPARE(bar->value(), 50);
     QCOMPARE(o.tab(), 0);
 
-    // Meanwhile the screen takes no input, and the billing that falls due waits.
+    // Meanwhile the screen takes no input, and the ticks that fall due wait: billing, the
+    // dial-up status and its watch.
     o.click("lblPO_S");
     o.press("cmdOtkl");
     o.press("cmdDetali");
-    for (int second = 0; second < 3; ++second)
+    for (int second = 0; second < 3; ++second) {
         fire(o.timer("tmrVremiaDengi"));
+        fire(o.timer("tmrSost"));
+    }
+    fire(o.timer("tmrKontrol"));
+    auto* status = o.control<QTextEdit>("txtSostoanie");
+    QVERIFY(status->toPlainText().isEmpty());
+    QVERIFY(o.control("PanelSost")->isVisible());
     QVERIFY(o.screen->session().connected());
     QCOMPARE(o.screen->width(), 438);
     QCOMPARE(o.h.game.money, Currency::fromRoubles(100));
@@ -227,7 +236,11 @@ void InternetScreenTest::pageLoadRunsOnTheClockAtEachModemSpeed()
     QVERIFY(!QApplication::overrideCursor());
     QVERIFY(!o.timer("tmrZagruzka")->isActive());
     QCOMPARE(o.h.game.money, Currency::fromRoubles(99)); // one held tick, not three
+    QCOMPARE(::caption(o.main->control("lblDengi")), QStringLiteral(" 99"));
     QCOMPARE(o.caption("lblSec"), QStringLiteral("0"));
+    QVERIFY(status->toPlainText().startsWith(QStringLiteral("Набор номера"))); // one tick
+    QVERIFY(!status->toPlainText().contains(QStringLiteral("Проверак")));
+    QVERIFY(o.control("PanelSost")->isVisible());
 
     o.click("lblPO_S"); // input counts again
     QVERIFY(o.screen->session().loading());
@@ -237,8 +250,9 @@ void InternetScreenTest::pageLoadRunsOnTheClockAtEachModemSpeed()
 
 void InternetScreenTest::sellingAFinishedProjectLogsTheSale()
 {
+    const QString name = QStringLiteral("<h1>Калькулятор</h1>"); // shown as typed
     Online o({&G::modemRadio, &G::installedWin2000}, 20);
-    o.h.game.projectName = QStringLiteral("Калькулятор");
+    o.h.game.projectName = name;
     o.h.game.finishedProjectType = 3;
     o.connectModem();
     o.click("lblPO_S");
@@ -250,12 +264,15 @@ void InternetScreenTest::sellingAFinishedProjectLogsTheSale()
     QVERIFY(o.h.dialogs.asked.isEmpty()); // the sale is told once the file is loaded
     o.completeLoad();
     QCOMPARE(o.lastTold().text, QStringLiteral("Товарищ Вася, Вы продали свою программу "
-                                               "\"Калькулятор\" за 110 рублей."));
+                                               "\"%1\" за 110 рублей.").arg(name));
     QCOMPARE(o.lastTold().caption, QStringLiteral("Тревинор"));
     QCOMPARE(o.lastTold().icon, Dialogs::Icon::None);
     QCOMPARE(o.caption("lblProdano"),
-             QStringLiteral("Приложение IV уровня Калькулятор Продано за 110 р.\r\n"));
+             QStringLiteral("Приложение IV уровня %1 Продано за 110 р.\r\n").arg(name));
+    QWidget* log = o.control("lblProdano");
+    QVERIFY(log->heightForWidth(log->width()) < 5 * log->fontMetrics().height()); // no heading
     QCOMPARE(o.h.game.money, Currency::fromRoubles(130));
+    QCOMPARE(::caption(o.main->control("lblDengi")), QStringLiteral(" 130"));
     QVERIFY(o.h.game.projectName.isEmpty());
 
     o.click("Option14");
@@ -305,6 +322,9 @@ void InternetScreenTest::basesAreUpdatedAndTheVirusDestroyed()
     QCOMPARE(o.lastTold().text, QStringLiteral("Этот антивирус у вас не установлен!"));
     QCOMPARE(o.h.game.antivirusUpdated, False);
     o.click("optDr");
+    QTest::mousePress(o.control("lblAntiDa"), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(o.control("lblAntiDa"), Qt::LeftButton, {}, QPoint(-5, -5)); // beside
+    QVERIFY(!o.screen->session().loading());
     o.click("lblAntiDa");
     QCOMPARE(o.control<QStatusBar>("StatusBar1")->currentMessage(),
              QStringLiteral("Выполняется обновление"));
@@ -368,10 +388,12 @@ void InternetScreenTest::leavingResumesTheClockBySlider()
     QCOMPARE(o.caption("lblMin"), QStringLiteral("1"));
     o.h.random.add(0); // no virus this time
     QSignalSpy left(o.screen, &InternetScreen::left);
+    o.main->setWindowState(Qt::WindowMinimized); // left minimised with "-" before
     o.press("cmdOtkl");
     QCOMPARE(left.count(), 1);
     QVERIFY(!o.screen->isVisible());
     QVERIFY(o.main->isVisible());
+    QVERIFY(!o.main->isMinimized());
     QCOMPARE(o.main->control<QTimer>("TimerMain")->isActive(), running);
     QVERIFY(!o.timer("tmrVremiaDengi")->isActive());
     for (const char* label : {"lblHour", "lblMin", "lblSec"})
@@ -382,8 +404,16 @@ void InternetScreenTest::leavingResumesTheClockBySlider()
     QVERIFY(o.h.dialogs.asked.isEmpty());
 }
 
+void InternetScreenTest::closeButtonLeavesLikeDisconnect_data()
+{
+    QTest::addColumn<bool>("fromDesktop");
+    QTest::newRow("X") << false;
+    QTest::newRow("closed by the desktop") << true;
+}
+
 void InternetScreenTest::closeButtonLeavesLikeDisconnect()
 {
+    QFETCH(bool, fromDesktop);
     Online o({&G::modemRadio, &G::installedWin98});
     o.connectModem();
     o.click("lblPO_S");
@@ -391,7 +421,11 @@ void InternetScreenTest::closeButtonLeavesLikeDisconnect()
     o.click("Option14"); // no project to sell, but the option stays chosen
     QCOMPARE(o.lastTold().text, QStringLiteral("Товарищ Вася, у Вас нет проекта!"));
     QVERIFY(o.control<QRadioButton>("Option14")->isChecked());
-    o.press("cmdClose");
+    o.h.random.add(0); // no virus this time
+    if (fromDesktop)
+        o.screen->close(); // Alt+F4
+    else
+        o.press("cmdClose");
     QVERIFY(!o.control<QRadioButton>("Option14")->isChecked());
     QCOMPARE(o.tab(), 0);
     QVERIFY(!o.screen->session().connected());
@@ -437,6 +471,11 @@ void InternetScreenTest::menuUnderlinesTheHoveredSection()
     QTest::mouseMove(o.control("Tavorel1"), QPoint(5, 5));
     for (const char* label : {"lblPO_S", "lblPO_P", "lblAnti", "lblProgr", "lblRazvl"})
         QVERIFY(!o.control(label)->font().underline());
+    // A section opens on a whole click: not on a press let go beside it, nor on a right click.
+    QTest::mousePress(o.control("lblAnti"), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(o.control("lblAnti"), Qt::LeftButton, {}, QPoint(-5, -5));
+    QTest::mouseClick(o.control("lblAnti"), Qt::RightButton, {}, QPoint(5, 5));
+    QVERIFY(!o.screen->session().loading());
 }
 
 void InternetScreenTest::antivirusButtonHover()

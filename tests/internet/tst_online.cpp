@@ -302,15 +302,21 @@ void OnlineTest::billingDueDuringALoadRunsOnceAfterIt()
     QVERIFY(!session.connect(g));
     QVERIFY(session.billingTick(g)); // one second online before the load
     QVERIFY(session.loadPage(g, 1, OpeningPageText, 0));
-    for (int i = 0; i < ticksDuringLoad; ++i)
+    for (int i = 0; i < ticksDuringLoad; ++i) {
         QVERIFY(!session.billingTick(g));
+        QVERIFY(!session.statusTickRuns(StatusTimer::Dial));
+        QVERIFY(!session.statusTickRuns(StatusTimer::Watch));
+    }
     QCOMPARE(g.money, roubles(99));
     const LoadEnd end = session.finishLoad(g);
     QCOMPARE(end.heldBilling.has_value(), heldTickRuns);
+    QCOMPARE(end.heldDial, heldTickRuns);
+    QCOMPARE(end.heldWatch, heldTickRuns);
     QCOMPARE(g.money, roubles(heldTickRuns ? 98 : 99));
     if (heldTickRuns)
         QCOMPARE(end.heldBilling->lblSec, QStringLiteral("1"));
     QVERIFY(session.billingTick(g)); // billing goes on as before
+    QVERIFY(session.statusTickRuns(StatusTimer::Dial));
     QVERIFY(!session.finishLoad(g).heldBilling); // nothing is held twice
 }
 

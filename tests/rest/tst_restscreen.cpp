@@ -51,6 +51,7 @@ private slots:
     void activityIsBoughtByAClick();
     void daAndCloseResumeTheClockBySlider_data();
     void daAndCloseResumeTheClockBySlider();
+    void restOnTheLastDayKeepsTheGameGoing();
 };
 
 void RestScreenTest::otdihHidesTheMainScreenAndStopsTheClock()
@@ -84,6 +85,13 @@ void RestScreenTest::pointerUnderlinesAndDescribes()
     QCOMPARE(label(r, "lblOpisanie")->text(), QStringLiteral("Настроение + 30 %    -    80 р."));
     QTest::mouseMove(label(r, "Label5"));
     QCOMPARE(label(r, "lblOpisanie")->text(), QStringLiteral("Настроение + 100 %    -    270 р."));
+    QVERIFY(!cafe->font().underline());
+    QVERIFY(label(r, "Label5")->font().underline());
+    // Straight onto "Да": the label's highlight ends with the pointer leaving it.
+    QTest::mouseMove(controlNamed(r, "cmdDa"));
+    QVERIFY(!label(r, "Label5")->font().underline());
+    QCOMPARE(label(r, "lblOpisanie")->text(), QString());
+    QTest::mouseMove(cafe);
 
     // Over the rest of the window (also over the picture) every underline goes.
     QTest::mouseMove(r, label(r, "Image1")->geometry().center());
@@ -127,6 +135,7 @@ void RestScreenTest::activityIsBoughtByAClick()
     QCOMPARE(h.dialogs.asked[0].icon, Dialogs::Icon::None);
     QCOMPARE(h.game.mood, moodAfter);
     QCOMPARE(h.game.money, Currency::fromRoubles(moneyAfter));
+    QCOMPARE(caption(s->control("lblDengi")), QStringLiteral(" %1").arg(moneyAfter));
 }
 
 void RestScreenTest::daAndCloseResumeTheClockBySlider_data()
@@ -139,6 +148,8 @@ void RestScreenTest::daAndCloseResumeTheClockBySlider_data()
     QTest::newRow("Да, paused") << "cmdDa" << 2 << false;
     QTest::newRow("close, a day a second") << "cmdClose" << 1 << true;
     QTest::newRow("close, paused") << "cmdClose" << 2 << false;
+    QTest::newRow("closed by the desktop, a day a second") << "" << 1 << true;
+    QTest::newRow("closed by the desktop, paused") << "" << 2 << false;
 }
 
 void RestScreenTest::daAndCloseResumeTheClockBySlider()
@@ -154,14 +165,35 @@ void RestScreenTest::daAndCloseResumeTheClockBySlider()
     key(s, "Otdih");
     QWidget* r = restScreen();
     QVERIFY(!s->control<QTimer>("TimerMain")->isActive());
-    pressTavorel(controlNamed(r, qPrintable(button)));
+    s->setWindowState(Qt::WindowMinimized); // left minimised with "-" before
+    if (button.isEmpty())
+        r->close(); // Alt+F4
+    else
+        pressTavorel(controlNamed(r, qPrintable(button)));
     QVERIFY(!r->isVisible());
     QVERIFY(same);
     QVERIFY(s->isVisible());
+    QVERIFY(!s->isMinimized());
     QCOMPARE(s->pos(), QPoint(50, 40));
     QCOMPARE(s->control<QTimer>("TimerMain")->isActive(), running);
     key(s, "Otdih");
     QCOMPARE(restScreen(), r);
+}
+
+void RestScreenTest::restOnTheLastDayKeepsTheGameGoing()
+{
+    FlowHarness h;
+    MainScreen* s = h.newGame();
+    QTimer* clock = s->control<QTimer>("TimerMain");
+    h.game.mood = 1.5f;
+    fire(clock); // the mood bar shows 1: another day like this ends the game
+    QCOMPARE(s->moodBar(), 1.0f);
+    key(s, "Otdih");
+    QTest::mouseClick(label(restScreen(), QStringLiteral("Label1")), Qt::LeftButton);
+    pressTavorel(controlNamed(restScreen(), "cmdDa"));
+    fire(clock);
+    QCOMPARE(h.quits, 0);
+    QCOMPARE(h.game.mood, 10.5f);
 }
 
 QTEST_MAIN(RestScreenTest)

@@ -22,6 +22,7 @@
 
 #include <vuzedovi/Tavorel.h>
 
+#include <functional>
 #include <memory>
 
 class ScriptedDialogs final : public Dialogs {
@@ -37,6 +38,7 @@ public:
     QList<bool> yesNo;        // answers of the Yes/No boxes, in order
     QList<Asked> asked;
     bool ranOut = false;      // the screen asked more than the script answers
+    std::function<void(const Asked&)> onTell; // runs while a message is up
 
     QString askText(QWidget*, const QString& prompt, const QString& caption,
                     const QString& defaultText = QString()) override
@@ -60,6 +62,8 @@ public:
     void tell(QWidget*, const QString& text, const QString& caption, Icon icon) override
     {
         asked.append({QStringLiteral("tell"), text, caption, icon});
+        if (onTell)
+            onTell(asked.last());
     }
 
     int count(const QString& kind) const

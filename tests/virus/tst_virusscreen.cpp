@@ -141,7 +141,13 @@ void VirusScreenTest::actionsTurnRedUnderThePointer()
     v.pointAt(v.virus, QPoint(470, 200));
     QCOMPARE(backColour(destroy), uint32_t(192));
     QCOMPARE(backColour(pass), uint32_t(192));
+    // Pressed, then let go beside them: neither acts.
+    for (QWidget* action : {destroy, pass}) {
+        QTest::mousePress(action, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(action, Qt::LeftButton, {}, QPoint(5, -20));
+    }
     QVERIFY(v.h.dialogs.asked.isEmpty());
+    QVERIFY(v.virus->isVisible());
 }
 
 void VirusScreenTest::programLossShowsOnTheMainScreen()
@@ -166,7 +172,12 @@ void VirusScreenTest::programLossShowsOnTheMainScreen()
 void VirusScreenTest::theftShowsInTheMoney()
 {
     Infected v(1);
+    QString shownDuringTheft;
+    v.h.dialogs.onTell = [&](const ScriptedDialogs::Asked&) {
+        shownDuringTheft = v.shown("lblDengi");
+    };
     QTest::mouseClick(v.virus->control("lblPropust"), Qt::LeftButton);
+    QCOMPARE(shownDuringTheft, QStringLiteral("-200"));
     QCOMPARE(v.told(), (QStringList{infected, QStringLiteral("Вирус перевёл с вашего счёта 500 р. Поздравляю!")}));
     QCOMPARE(v.h.game.money, Currency::fromRoubles(-200));
     QCOMPARE(v.shown("lblDengi"), QStringLiteral("-200"));
@@ -230,9 +241,18 @@ void VirusScreenTest::theMainScreenIsBlockedWhileTheVirusIsUp()
     QVERIFY(v.screen->isVisible());
     QVERIFY(v.screen->session().connected());
     QVERIFY(QApplication::activeModalWidget() == v.virus);
+    // Neither window closes away from the desktop: the virus waits for the player's choice.
+    v.virus->close();
+    v.screen->close();
+    QVERIFY(v.virus->isVisible());
+    QVERIFY(v.screen->isVisible());
+    QVERIFY(v.screen->session().connected());
     QTest::mouseClick(v.virus->control("lblPropust"), Qt::LeftButton);
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(!v.screen->session().connected());
+    QVERIFY(!v.screen->isVisible());
+    QVERIFY(v.main->isVisible());
+    QVERIFY(!v.screen->control<QTimer>("tmrVremiaDengi")->isActive());
 }
 
 QTEST_MAIN(VirusScreenTest)

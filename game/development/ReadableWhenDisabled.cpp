@@ -1,0 +1,119 @@
+#include "ReadableWhenDisabled.h"
+
+#include "flow/Colours.h"
+
+#include <QPalette>
+#include <QWidget>
+
+#include <vuzedovi/Tavorel.h>
+
+#include <algorithm>
+
+namespace {
+constexpr double Readable = 4.5;
+// The panel's bands are whole colour steps, so its colours behind an option are known to a
+// step only: the option's text aims a little higher.
+constexpr double ReadableOnBands = 4.6;
+constexpr int BandSamples = 6;
+
+QColor mix(const QColor& a, const QColor& b, double share)
+{
+    const auto channel = [share](int x, int y) { return int(x + (y - x) * share + 0.5); };
+    return QColor(channel(a.red(), b.red()), channel(a.green(), b.green()),
+                  channel(a.blue(), b.blue()));
+}
+
+QColor average(const QList<QColor>& colours)
+{
+    int r = 0, g = 0, b = 0;
+    for (const QColor& c : colours) {
+        r += c.red();
+        g += c.green();
+        b += c.blue();
+    }
+    const int n = std::max<int>(1, int(colours.size()));
+    return QColor(r / n, g / n, b / n);
+}
+
+double worstContrast(const QColor& text, const QList<QColor>& behind)
+{
+    double worst = 21.0;
+    for (const QColor& back : behind)
+        worst = std::min(worst, contrastRatio(text, back));
+    return worst;
+}
+
+// The colours a Tavorel panel paints behind the child `control`: its gradient runs from
+// ColorStart to ColorEnd down the panel (or across it, when its gradient is vertical), so the
+// control sees the stretch of it over its own rows (or columns).
+QList<QColor> bandsBehind(const QWidget* control, const vuzedovi::Tavorel& panel)
+{
+    const QColor start = toQColor(panel.ColorStart()), end = toQColor(panel.ColorEnd());
+    const bool across = panel.GradientOrientation() == vuzedovi::constOrientation::Vertical;
+    const QRect place = control->geometry();
+    const double length = std::max(1, across ? panel.width() : panel.height());
+    const double from = (across ? place.left() : place.top()) / length;
+    const double to = (across ? place.right() : place.bottom()) / length;
+    QList<QColor> bands;
+    for (int i = 0; i < BandSamples; ++i)
+        bands << mix(start, end, std::clamp(from + (to - from) * i / (BandSamples - 1), 0.0, 1.0));
+    return bands;
+}
+
+void setDisabledText(QPalette& p, const QColor& colour)
+{
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        p.setColor(QPalette::Disabled, role, colour);
+}
+} // namespace
+
+std::optional<QColor> disabledTextColour(const QColor& text, const QList<QColor>& behind,
+                                         double contrast)
+{
+    const QColor back = average(behind);
+    for (int step = 10; step >= 0; --step) {
+        const QColor faded = mix(text, back, step / 20.0);
+        if (worstContrast(faded, behind) >= contrast)
+            return faded;
+    }
+    const QColor black(0, 0, 0), white(255, 255, 255);
+    const QColor extreme =
+        worstContrast(black, behind) >= worstContrast(white, behind) ? black : white;
+    for (int step = 1; step <= 10; ++step) {
+        const QColor turned = mix(text, extreme, step / 10.0);
+        if (worstContrast(turned, behind) >= contrast)
+            return turned;
+    }
+    return std::nullopt;
+}
+
+void readableWhenDisabledOnGradient(QWidget* option)
+{
+    const auto* panel = qobject_cast<const vuzedovi::Tavorel*>(option->parentWidget());
+    QPalette p = option->palette();
+    const QColor text = p.color(QPalette::Active, QPalette::WindowText);
+    const QList<QColor> behind = panel ? bandsBehind(option, *panel)
+                                       : QList<QColor>{p.color(QPalette::Active, QPalette::Window)};
+    const std::optional<QColor> colour = disabledTextColour(text, behind, ReadableOnBands);
+    if (colour) {
+        setDisabledText(p, *colour);
+    } else {
+        // No colour reads on all of these bands: the option lies on a backing of their
+        // average while it is disabled.
+        const QColor backing = average(behind);
+        p.setColor(QPalette::Disabled, option->backgroundRole(), backing);
+        setDisabledText(p, *disabledTextColour(text, {backing}, Readable));
+    }
+    option->setPalette(p);
+    option->setAutoFillBackground(!colour && !option->isEnabled());
+}
+
+void readableWhenDisabledOnBase(QWidget* list)
+{
+    QPalette p = list->palette();
+    const QColor text = p.color(QPalette::Active, QPalette::Text);
+    const QColor back = p.color(QPalette::Active, QPalette::Base);
+    // Against one colour, black or white always reads at 4.5:1 or better.
+    setDisabledText(p, *disabledTextColour(text, {back}, Readable));
+    list->setPalette(p);
+}
