@@ -3,7 +3,8 @@
 // Visual Fox Pro installed, courses learned, the typesetter's job and a programmer's after a
 // hundred days, a rest, a level I application developed and sold online with an online
 // course, the antivirus bases updated and a virus destroyed, a save, a new game, a load that
-// brings every page back exactly, and the game over. Game days are ticks of TimerMain, the
+// brings every page back exactly, the days after it down to a mood bar of 1, a rest that
+// keeps the next day from ending the game, and the game over. Game days are ticks of TimerMain, the
 // course, fill and page-load timers are fired by hand on the hand-moved clock: nothing waits.
 #include "support/GameHarness.h"
 
@@ -458,6 +459,27 @@ void CareerTest::aWholeCareerThroughTheScreens()
         return pages;
     };
     QCOMPARE(asLoadWritesThem(pagesOf(p.s)), asLoadWritesThem(savedPages));
+
+    // After the load the days go on; they pass until the mood bar shows 1. Then, paused, a
+    // rest in front of the television, and the game goes on.
+    QCOMPARE(slider->value(), int(SliderPause)); // this player keeps the game paused
+    QVERIFY(!child<QTimer>(p.s, "TimerMain")->isActive());
+    while (p.h.game.mood > 1.0f)
+        p.days(1);
+    QCOMPARE(p.s->moodBar(), 1.0f);
+    p.toolbar("Otdih");
+    QWidget* tv = window("frmOtdyh");
+    QVERIFY(tv);
+    pointAndClick(child(tv, "Label1"));
+    QCOMPARE(p.h.game.mood, 11.0f);
+    press(child(tv, "cmdDa"));
+    QVERIFY(p.s->isVisible());
+    QCOMPARE(p.shown("lblPercent"), QStringLiteral(" 11"));
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_Left); // a day a second now
+    QVERIFY(child<QTimer>(p.s, "TimerMain")->isActive());
+    p.days(1);
+    QCOMPARE(p.h.quits, 0);
 
     // The game goes on until the mood has run out.
     const qsizetype told = p.h.dialogs.asked.size();

@@ -4,7 +4,12 @@
 // action works.
 #include "support/GameHarness.h"
 
+#include "flow/Controls.h"
+#include "internet/InternetScreen.h"
+#include "virus/VirusScreen.h"
+
 #include <QCloseEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 #include <QWindow>
@@ -24,18 +29,62 @@ QWidget* topLevel(const char* name)
     return nullptr;
 }
 
+using G = GameState;
+
+// A whole computer with Windows XP and a modem, as a loaded game would show it.
+MainScreen* gameWithAComputer(FlowHarness& h)
+{
+    MainScreen* main = h.newGame();
+    for (Flag G::*f : {&G::mbEcs, &G::hdd40GbIbm, &G::cpuPentium4At2400, &G::ram512Ddr,
+                       &G::videoGf4Ti4200, &G::monitorSonyE215e, &G::cdRwLg24, &G::modemRadio,
+                       &G::installedWinXp})
+        h.game.*f = True;
+    h.game.hddCapacityGb = 40;
+    h.game.hddFreeGb = 30.0f;
+    for (const auto& refresh : h.flow->context().hooks.refresh)
+        refresh(*main);
+    return main;
+}
+
+InternetScreen* internetScreen()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* screen = qobject_cast<InternetScreen*>(w))
+            return screen;
+    }
+    return nullptr;
+}
+
+// The main screen back in front with its clock running, and the next day passing.
+void gameGoesOn(FlowHarness& h)
+{
+    MainScreen* s = h.flow->mainScreen();
+    QTRY_VERIFY(s->isVisible());
+    QVERIFY(!s->isMinimized());
+    QVERIFY(clockOf(s)->isActive());
+    const int16_t day = h.game.dayCounter;
+    s->dailyTick();
+    QCOMPARE(h.game.dayCounter, int16_t(day + 1));
+}
+
 // How one window is reached, and what must hold once the window manager has closed it.
+// prepare sets the game up; open brings the window up (it may run the window modally, until
+// the close).
 struct WindowCase {
     const char* window;
+    std::function<void(FlowHarness&)> prepare;
     std::function<void(FlowHarness&)> open;
     std::function<void(FlowHarness&)> check;
 };
+
+const auto nothing = [](FlowHarness&) {};
 
 const std::vector<WindowCase>& windowCases()
 {
     static const std::vector<WindowCase> cases = {
         {"frmMenu",
          // The start menu: the exit question; No keeps the menu and a new game starts.
+         nothing,
          [](FlowHarness& h) {
              h.openMenu();
              h.dialogs.yesNo = {false};
@@ -47,36 +96,118 @@ const std::vector<WindowCase>& windowCases()
          }},
         {"frmMenu",
          // The menu over a game: as "Продолжить игру", the clock as the slider says.
-         [](FlowHarness& h) {
-             h.newGame()->toolbarKey(QStringLiteral("Menu"));
-         },
+         [](FlowHarness& h) { h.newGame(); },
+         [](FlowHarness& h) { h.flow->mainScreen()->toolbarKey(QStringLiteral("Menu")); },
          [](FlowHarness& h) {
              QTRY_VERIFY(!h.flow->menu());
-             MainScreen* s = h.flow->mainScreen();
-             QVERIFY(s->isVisible());
-             QVERIFY(clockOf(s)->isActive());
+             gameGoesOn(h);
          }},
         {"frmMain",
          // The main screen: the exit question; No and the days go on.
+         [](FlowHarness& h) { h.newGame(); },
+         [](FlowHarness& h) { h.dialogs.yesNo = {false}; },
          [](FlowHarness& h) {
-             h.newGame();
-             h.dialogs.yesNo = {false};
-         },
-         [](FlowHarness& h) {
-             MainScreen* s = h.flow->mainScreen();
              QCOMPARE(h.dialogs.count("yesno"), 1);
-             QVERIFY(s->isVisible());
-             QVERIFY(clockOf(s)->isActive());
-             s->dailyTick();
-             QCOMPARE(h.game.dayCounter, int16_t(2));
+             gameGoesOn(h);
          }},
         {"frmAbout",
          // The About box: as its OK.
-         [](FlowHarness& h) {
-             h.openMenu()->openAbout();
-         },
+         [](FlowHarness& h) { h.openMenu(); },
+         [](FlowHarness& h) { h.flow->menu()->openAbout(); },
          [](FlowHarness& h) {
              QTRY_VERIFY(!topLevel("frmAbout"));
+             QVERIFY(h.flow->menu()->isVisible());
+         }},
+        {"frmRazrabotka",
+         // The development screen: as its "Да".
+         [](FlowHarness& h) { h.newGame(); },
+         [](FlowHarness& h) { h.flow->mainScreen()->toolbarKey(QStringLiteral("Razrab")); },
+         gameGoesOn},
+        {"frmOtdyh",
+         // The rest screen: as its "Да", the clock as the slider says.
+         [](FlowHarness& h) { h.newGame(); },
+         [](FlowHarness& h) { h.flow->mainScreen()->toolbarKey(QStringLiteral("Otdih")); },
+         gameGoesOn},
+        {"frmInter",
+         // The internet screen, online: as "Отключить / Выйти", billing ends.
+         [](FlowHarness& h) { gameWithAComputer(h); },
+         [](FlowHarness& h) {
+             h.flow->mainScreen()->toolbarKey(QStringLiteral("Inet"));
+             internetScreen()->connectModem();
+         },
+         [](FlowHarness& h) {
+             QVERIFY(!internetScreen()->session().connected());
+             QVERIFY(!internetScreen()->control<QTimer>("tmrVremiaDengi")->isActive());
+             gameGoesOn(h);
+         }},
+        {"frmVirus",
+         // The virus window waits for the player's choice; letting it pass then leaves the
+         // internet screen as a disconnect does.
+         [](FlowHarness& h) { gameWithAComputer(h); },
+         [](FlowHarness& h) {
+             h.flow->mainScreen()->toolbarKey(QStringLiteral("Inet"));
+             InternetScreen* screen = internetScreen();
+             screen->connectModem();
+             h.random.add(1); // a virus came along
+             h.random.add(4); // and does no harm when let pass
+             screen->disconnectAndLeave();
+         },
+         [](FlowHarness& h) {
+             VirusScreen* virus = internetScreen()->virusScreen();
+             QVERIFY(virus && virus->isVisible());
+             QTest::mouseClick(virus->findChild<QLabel*>(QStringLiteral("lblPropust")),
+                               Qt::LeftButton);
+             QVERIFY(!internetScreen()->isVisible());
+             QVERIFY(!internetScreen()->session().connected());
+             gameGoesOn(h);
+         }},
+        {"frmUstanovka",
+         // The installation dialog: as its cancel; nothing is installed.
+         [](FlowHarness& h) {
+             gameWithAComputer(h)->toolbarKey(QStringLiteral("Program"));
+         },
+         [](FlowHarness& h) {
+             QTest::mouseClick(h.flow->mainScreen()->control("lblAntiDr"), Qt::LeftButton);
+         },
+         [](FlowHarness& h) {
+             QCOMPARE(h.game.installedAntiDr, False);
+             QCOMPARE(h.game.hddFreeGb, 30.0f);
+             pressTavorel(h.flow->mainScreen()->control("cmdProgDa"));
+             gameGoesOn(h);
+         }},
+        {"frmSave",
+         // The save dialog: as "Нет", nothing written.
+         [](FlowHarness& h) { h.newGame(); },
+         [](FlowHarness& h) {
+             h.flow->mainScreen()->toolbarKey(QStringLiteral("Menu"));
+             h.flow->menu()->button(1)->click();
+         },
+         [](FlowHarness& h) {
+             QTRY_VERIFY(!topLevel("frmSave"));
+             QCOMPARE(h.dialogs.count("tell"), 0);
+             h.flow->menu()->button(4)->click();
+             gameGoesOn(h);
+         }},
+        {"frmLoad",
+         // The load dialog: as "Нет", the game as it was.
+         [](FlowHarness& h) { h.newGame(); },
+         [](FlowHarness& h) {
+             h.flow->mainScreen()->toolbarKey(QStringLiteral("Menu"));
+             h.flow->menu()->button(2)->click();
+         },
+         [](FlowHarness& h) {
+             QTRY_VERIFY(!topLevel("frmLoad"));
+             QCOMPARE(h.game.playerName, QStringLiteral("Вася"));
+             h.flow->menu()->button(4)->click();
+             gameGoesOn(h);
+         }},
+        {"frmNastroiki",
+         // The settings screen: as "Нет".
+         nothing,
+         [](FlowHarness& h) { h.openMenu()->button(5)->click(); },
+         [](FlowHarness& h) {
+             QTRY_VERIFY(!topLevel("frmNastroiki"));
+             QCOMPARE(h.game.settingsCancelled, True);
              QVERIFY(h.flow->menu()->isVisible());
          }},
     };
@@ -100,13 +231,20 @@ private slots:
         QFETCH(int, row);
         const WindowCase& c = windowCases()[size_t(row)];
         FlowHarness h;
-        c.open(h);
-        QApplication::processEvents();
-        QWidget* window = topLevel(c.window);
-        QVERIFY2(window && window->windowHandle(), c.window);
+        c.prepare(h);
         h.dialogs.asked.clear();
-        QCloseEvent close;
-        QApplication::sendEvent(window->windowHandle(), &close);
+        // The close comes once the window is up, also when it runs modally inside open().
+        bool closed = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* window = topLevel(c.window);
+            if (window && window->windowHandle()) {
+                QCloseEvent close;
+                QApplication::sendEvent(window->windowHandle(), &close);
+                closed = true;
+            }
+        });
+        c.open(h);
+        QTRY_VERIFY2(closed, c.window);
         QApplication::processEvents();
         QCOMPARE(h.quits, 0);
         QVERIFY(!h.dialogs.ranOut);
