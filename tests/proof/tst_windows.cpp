@@ -79,6 +79,9 @@ struct WindowCase {
 
 const auto nothing = [](FlowHarness&) {};
 
+// The game as it stood when the window manager closed the window.
+GameState beforeClose;
+
 const std::vector<WindowCase>& windowCases()
 {
     static const std::vector<WindowCase> cases = {
@@ -170,8 +173,7 @@ const std::vector<WindowCase>& windowCases()
              QTest::mouseClick(h.flow->mainScreen()->control("lblAntiDr"), Qt::LeftButton);
          },
          [](FlowHarness& h) {
-             QCOMPARE(h.game.installedAntiDr, False);
-             QCOMPARE(h.game.hddFreeGb, 30.0f);
+             QVERIFY(h.game == beforeClose);
              pressTavorel(h.flow->mainScreen()->control("cmdProgDa"));
              gameGoesOn(h);
          }},
@@ -185,6 +187,7 @@ const std::vector<WindowCase>& windowCases()
          [](FlowHarness& h) {
              QTRY_VERIFY(!topLevel("frmSave"));
              QCOMPARE(h.dialogs.count("tell"), 0);
+             QVERIFY(h.game == beforeClose);
              h.flow->menu()->button(4)->click();
              gameGoesOn(h);
          }},
@@ -197,7 +200,7 @@ const std::vector<WindowCase>& windowCases()
          },
          [](FlowHarness& h) {
              QTRY_VERIFY(!topLevel("frmLoad"));
-             QCOMPARE(h.game.playerName, QStringLiteral("Вася"));
+             QVERIFY(h.game == beforeClose);
              h.flow->menu()->button(4)->click();
              gameGoesOn(h);
          }},
@@ -238,6 +241,7 @@ private slots:
         QTimer::singleShot(0, [&] {
             QWidget* window = topLevel(c.window);
             if (window && window->windowHandle()) {
+                beforeClose = h.game;
                 QCloseEvent close;
                 QApplication::sendEvent(window->windowHandle(), &close);
                 closed = true;

@@ -132,8 +132,6 @@ private slots:
     void failedWritesKeepThePreviousFile();
     void anUnwritableFolderIsReported();
     void cancelClosesWithoutSaving();
-    void closingFromOutsideIsNo_data();
-    void closingFromOutsideIsNo();
 
     void loadingBringsTheGameOntoEveryScreen();
     void loadingFromTheStartMenuShowsTheMainScreen();
@@ -304,37 +302,6 @@ void SettingsScreensTest::cancelClosesWithoutSaving()
     press(child(dialog, "cmdCancel"));
     QTRY_VERIFY(!dialog);
     QCOMPARE(g.folder.savedGames(), QStringList());
-}
-
-void SettingsScreensTest::closingFromOutsideIsNo_data()
-{
-    QTest::addColumn<int>("button"); // the menu's button that opens the window
-    QTest::addColumn<QString>("screen");
-    QTest::newRow("save dialog") << 1 << "frmSave";
-    QTest::newRow("load dialog") << 2 << "frmLoad";
-    QTest::newRow("settings") << 5 << "frmNastroiki";
-}
-
-void SettingsScreensTest::closingFromOutsideIsNo()
-{
-    QFETCH(int, button);
-    QFETCH(QString, screen);
-    Game g;
-    QVERIFY(saveGame(savedGameOf("Другой"), g.dir.filePath("game.sav")).isEmpty());
-    const QByteArray saved = readAll(g.dir.filePath("game.sav"));
-    g.h.newGame(QStringLiteral("Свой"));
-    QPointer<QWidget> window = openFromMenu(g, button, screen.toLatin1().constData());
-    // A file or a melody chosen, then the window closed by the window manager.
-    if (auto* list = child<QListWidget>(window, "File1"))
-        clickItem(list, QStringLiteral("game.sav"));
-    if (auto* settings = qobject_cast<SettingsScreen*>(window.data()))
-        clickOption(settings->melodyOption(2));
-    GameState asNo = g.h.game;
-    asNo.settingsCancelled = toFlag(screen == "frmNastroiki");
-    QVERIFY(window->close());
-    QVERIFY(g.h.game == asNo);
-    QCOMPARE(readAll(g.dir.filePath("game.sav")), saved);
-    QVERIFY(g.h.flow->menu()->isVisible());
 }
 
 void SettingsScreensTest::loadingBringsTheGameOntoEveryScreen()
