@@ -144,6 +144,7 @@ QFont ambientFont(const QWidget& control)
 
 void Tavorel::ReadProperties(const PropertyBag& bag)
 {
+    const constStyle style = d->style;
     for (const StoredProperty& property : storedProperties()) {
         const QString key = QLatin1String(property.key);
         const QVariant fallback = property.storedDefault.isValid()
@@ -151,6 +152,7 @@ void Tavorel::ReadProperties(const PropertyBag& bag)
             : QVariant::fromValue(ambientFont(*this));
         property.load(*d, bag.read(key, fallback));
     }
+    followStyle(*this, style);
 }
 
 void Tavorel::WriteProperties(PropertyBag& bag) const
