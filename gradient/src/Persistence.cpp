@@ -144,6 +144,7 @@ QFont ambientFont(const QWidget& control)
 
 void Tavorel::ReadProperties(const PropertyBag& bag)
 {
+    const QString caption = d->caption;
     const constStyle style = d->style;
     for (const StoredProperty& property : storedProperties()) {
         const QString key = QLatin1String(property.key);
@@ -153,6 +154,8 @@ void Tavorel::ReadProperties(const PropertyBag& bag)
         property.load(*d, bag.read(key, fallback));
     }
     followStyle(*this, style);
+    if (d->caption != caption)
+        announceNameChange(*this);
 }
 
 void Tavorel::WriteProperties(PropertyBag& bag) const

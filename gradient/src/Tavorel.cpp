@@ -71,6 +71,7 @@ Tavorel::Tavorel(QWidget* parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::TabFocus);  // a Button's; followStyle() keeps it right for other styles
     setAttribute(Qt::WA_OpaquePaintEvent);
+    installAccessibility();
 }
 
 Tavorel::~Tavorel()
@@ -136,7 +137,14 @@ void Tavorel::setFontProperty(const QFont& value)
     assign(*this, d->font, value, "Font");
 }
 
-void Tavorel::setCaption(const QString& value) { assign(*this, d->caption, value, "Caption"); }
+void Tavorel::setCaption(const QString& value)
+{
+    const bool renamed = value != d->caption;
+    assign(*this, d->caption, value, "Caption");
+    if (renamed)
+        announceNameChange(*this);
+}
+
 void Tavorel::setGradientOrientation(constOrientation value)
 {
     assign(*this, d->gradientOrientation, value, "GradientOrientation");
@@ -183,9 +191,12 @@ bool isToggleStyle(constStyle style)
     return style == constStyle::ToggleButtonUp || style == constStyle::ToggleButtonDown;
 }
 
-void followStyle(Tavorel& control, constStyle)
+void followStyle(Tavorel& control, constStyle before)
 {
-    control.setFocusPolicy(isButtonStyle(control.Style()) ? Qt::TabFocus : Qt::NoFocus);
+    const constStyle style = control.Style();
+    control.setFocusPolicy(isButtonStyle(style) ? Qt::TabFocus : Qt::NoFocus);
+    if (isToggleStyle(before) && isToggleStyle(style) && before != style)
+        announceCheckedChange(control);
 }
 
 bool Tavorel::lastPressWasLeft() const { return d->lastPressLeft; }

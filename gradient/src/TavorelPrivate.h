@@ -129,8 +129,14 @@ bool isButtonStyle(constStyle style);
 bool isToggleStyle(constStyle style);
 
 // What follows a change of Style however it was made: buttons take the focus by Tab, panels
-// only from a press.
+// only from a press; assistive technology hears a toggle button change its checked state.
 void followStyle(Tavorel& control, constStyle before);
+
+// The accessibility interface of the control, registered once per program; the events that
+// tell assistive technology of a new name and of a new checked state.
+void installAccessibility();
+void announceNameChange(Tavorel& control);
+void announceCheckedChange(Tavorel& control);
 
 // The frame of a control focused from the keyboard, drawn over the finished paint: three
 // pixels in from the edge, two pixels wide (one under 32 pixels), each part black or white,

@@ -1,4 +1,6 @@
-// Tavorel without the mouse: the focus frame and Space and Enter on a focused button.
+// Tavorel without the mouse: what assistive technology hears of it, Tab, the focus frame and
+// Space and Enter on a focused button.
+#include <QAccessible>
 #include <QApplication>
 #include <QtTest>
 
@@ -10,6 +12,8 @@ using namespace vuzedovi;
 using support::render;
 
 namespace {
+
+const QString Clicked = QStringLiteral("MouseDown 1,KeyDown 145,KeyUp 145,Click");
 
 // WCAG contrast ratio of two colours.
 double contrast(QRgb a, QRgb b)
@@ -51,6 +55,16 @@ struct Form {
     }
 };
 
+QStringList s_heard;
+
+void recordUpdate(QAccessibleEvent* event)
+{
+    if (event->type() == QAccessible::NameChanged)
+        s_heard << QStringLiteral("name ") + event->accessibleInterface()->text(QAccessible::Name);
+    else if (event->type() == QAccessible::StateChanged && static_cast<QAccessibleStateChangeEvent*>(event)->changedStates().checked)
+        s_heard << QStringLiteral("checked %1").arg(event->accessibleInterface()->state().checked);
+}
+
 } // namespace
 
 class TavorelAccessTest : public QObject {
@@ -69,6 +83,67 @@ private:
     }
 
 private slots:
+    void everyStyleIsHeard_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QAccessible::Role>("role");
+        QTest::addColumn<QString>("actions");  // offered while enabled; a button also takes Tab
+
+        const QString press = QStringLiteral("Press SetFocus");
+        for (int style : {0, 3, 7})
+            QTest::addRow("%s", QMetaEnum::fromType<constStyle>().valueToKey(style)) << style << QAccessible::Button << press;
+        QTest::newRow("ToggleButtonUp") << 1 << QAccessible::CheckBox << "Toggle " + press;
+        QTest::newRow("ToggleButtonDown") << 2 << QAccessible::CheckBox << "Toggle " + press;
+        for (int style : {4, 5, 6})
+            QTest::addRow("%s", QMetaEnum::fromType<constStyle>().valueToKey(style)) << style << QAccessible::StaticText << "";
+        QTest::newRow("panel holding a control") << 4 << QAccessible::Grouping << "";
+        QTest::newRow("Style outside constStyle") << 99 << QAccessible::StaticText << "";
+        QTest::newRow("PanelFlat loaded") << 6 << QAccessible::StaticText << "";
+        QTest::newRow("Button loaded") << 0 << QAccessible::Button << press;
+    }
+
+    void everyStyleIsHeard()
+    {
+        QFETCH(int, style);
+        QFETCH(QAccessible::Role, role);
+        QFETCH(QString, actions);
+
+        const QByteArray tag = QTest::currentDataTag();
+        Form form(tag.endsWith("loaded") ? 6 - style : style);
+        if (tag.endsWith("loaded"))  // the way the game's screens give their controls a Style
+            form.control->ReadProperties(PropertyBag{{QStringLiteral("caption"), QStringLiteral("Купить")}, {QStringLiteral("style"), style}});
+        if (tag.contains("holding"))
+            new QWidget(form.control);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(form.control);
+        QCOMPARE(a->role(), role);
+        QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Купить"));
+        QCOMPARE(a->actionInterface()->actionNames().join(u' '), actions);
+        QCOMPARE(bool(a->state().focusable), !actions.isEmpty());
+        QCOMPARE(bool(a->state().checkable), role == QAccessible::CheckBox);
+        const bool checked = a->state().checked;
+        QCOMPARE(checked, style == int(constStyle::ToggleButtonDown));
+
+        QTest::keyClick(form.before, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), actions.isEmpty() ? form.after : form.control);
+        a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(form.events.join(u','), actions.isEmpty() ? QString() : Clicked);
+        QCOMPARE(bool(a->state().checked), checked != (role == QAccessible::CheckBox));
+        QTest::mouseClick(form.control, Qt::LeftButton);  // the mouse gives any control the focus
+        QVERIFY(a->state().focused);
+        form.events.clear();
+        const bool clicked = a->state().checked;
+        sendKeys(form.control, Qt::Key_Space, QStringLiteral("+-"));  // a focused button's click
+        QCOMPARE(form.events.join(u','), QStringLiteral("KeyDown 32,KeyUp 32") + (actions.isEmpty() ? "" : ",Click"));
+        QCOMPARE(bool(a->state().checked), clicked != (role == QAccessible::CheckBox));
+
+        form.control->setEnabled(false);
+        form.events.clear();
+        a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(a->state().disabled);
+        QCOMPARE(a->actionInterface()->actionNames(), QStringList());
+        QCOMPARE(form.events, QStringList());
+    }
+
     void spaceAndEnterClickOncePerOwnPress_data()
     {
         QTest::addColumn<int>("key");
@@ -98,6 +173,39 @@ private slots:
             sendKeys(form.control, key, keys.mid(away + 1));
         }
         QCOMPARE(form.events.join(u','), events);
+    }
+
+    void changesAreAnnounced_data()
+    {
+        QTest::addColumn<QStringList>("heard");
+
+        QTest::newRow("new caption") << QStringList{"name Выход"};
+        QTest::newRow("same caption") << QStringList();
+        QTest::newRow("caption under an accessible name") << QStringList();
+        QTest::newRow("caption loaded") << QStringList{"name Выход"};
+        QTest::newRow("toggle clicked") << QStringList{"checked 1"};
+    }
+
+    void changesAreAnnounced()
+    {
+        QFETCH(QStringList, heard);
+
+        const QByteArray change = QTest::currentDataTag();
+        Tavorel control;
+        control.setCaption(QStringLiteral("Купить"));
+        control.setStyle(change.startsWith("toggle") ? constStyle::ToggleButtonUp : constStyle::Button);
+        if (change.contains("accessible name"))
+            control.setAccessibleName(QStringLiteral("Купить"));
+        s_heard.clear();
+        QAccessible::installUpdateHandler(&recordUpdate);
+        if (change.endsWith("loaded"))
+            control.ReadProperties(PropertyBag{{QStringLiteral("caption"), QStringLiteral("Выход")}});
+        else if (change.endsWith("clicked"))
+            QTest::mouseClick(&control, Qt::LeftButton);
+        else
+            control.setCaption(change.startsWith("same") ? QStringLiteral("Купить") : QStringLiteral("Выход"));
+        QAccessible::installUpdateHandler(nullptr);
+        QCOMPARE(s_heard, heard);
     }
 
     void focusFrameFromTheKeyboardReadsOnItsColours_data()
