@@ -1,5 +1,6 @@
 // Mouse and keyboard handling of Tavorel.
 #include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
@@ -74,6 +75,57 @@ MouseArguments mouseArguments(const Tavorel& control, const QMouseEvent& event, 
             float(event.position().y() * control.twipsPerPixelY())};
 }
 
+// The frame a button shows while it is pressed: Button, ToggleButtonUp and ButtonFlat sink,
+// ToggleButtonDown and AntiButton rise.
+void showPress(Tavorel& control)
+{
+    switch (control.Style()) {
+    case constStyle::Button:
+    case constStyle::ToggleButtonUp:
+    case constStyle::ButtonFlat:
+        control.DrawSunkenFrame();
+        break;
+    case constStyle::ToggleButtonDown:
+    case constStyle::AntiButton:
+        control.DrawRaisedFrame();
+        break;
+    default:
+        break;
+    }
+}
+
+// What letting go of a press does: Button and ButtonFlat rise, AntiButton sinks, a toggle
+// button stores its other Style only (the frame of its press stays until the next full paint).
+void releasePress(Tavorel& control, TavorelState& s)
+{
+    const constStyle before = s.style;
+    switch (s.style) {
+    case constStyle::Button:
+    case constStyle::ButtonFlat:
+        control.DrawRaisedFrame();
+        break;
+    case constStyle::ToggleButtonUp:
+        s.style = constStyle::ToggleButtonDown;
+        break;
+    case constStyle::ToggleButtonDown:
+        s.style = constStyle::ToggleButtonUp;
+        break;
+    case constStyle::AntiButton:
+        control.DrawSunkenFrame();
+        break;
+    default:
+        break;
+    }
+    if (s.style != before)
+        followStyle(control, before);
+}
+
+// Space and Enter press a button that has the focus, as a left click does.
+bool isActivationKey(int key)
+{
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 } // namespace
 
 void releaseCapture(QWidget& control, TavorelState& state)
@@ -123,15 +175,6 @@ void Tavorel::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) {
         d->lastPressLeft = true;
         switch (d->style) {
-        case constStyle::Button:
-        case constStyle::ToggleButtonUp:
-        case constStyle::ButtonFlat:
-            DrawSunkenFrame();
-            break;
-        case constStyle::ToggleButtonDown:
-        case constStyle::AntiButton:
-            DrawRaisedFrame();
-            break;
         case constStyle::PanelUp:
         case constStyle::PanelDown:
         case constStyle::PanelFlat:
@@ -151,6 +194,7 @@ void Tavorel::mousePressEvent(QMouseEvent* event)
             }
             break;
         default:
+            showPress(*this);  // the buttons; nothing for a Style outside constStyle
             break;
         }
 
@@ -206,24 +250,7 @@ void Tavorel::mouseReleaseEvent(QMouseEvent* event)
     MouseArguments args = mouseArguments(*this, *event, event->button());
 
     if (event->button() == Qt::LeftButton) {
-        switch (d->style) {
-        case constStyle::Button:
-        case constStyle::ButtonFlat:
-            DrawRaisedFrame();
-            break;
-        // A toggle stores its new Style only; the next full paint shows its frame.
-        case constStyle::ToggleButtonUp:
-            d->style = constStyle::ToggleButtonDown;
-            break;
-        case constStyle::ToggleButtonDown:
-            d->style = constStyle::ToggleButtonUp;
-            break;
-        case constStyle::AntiButton:
-            DrawSunkenFrame();
-            break;
-        default:
-            break;
-        }
+        releasePress(*this, *d);
         d->dragging = false;
         d->dragTarget = nullptr;
     }
@@ -270,7 +297,13 @@ void Tavorel::keyPressEvent(QKeyEvent* event)
         if (bytes.size() == 1 && !encode.hasError()) {
             short ascii = short(static_cast<unsigned char>(bytes.at(0)));
             emit KeyPress(ascii);
+            if (!self)
+                return;
         }
+    }
+    if (isButtonStyle(d->style) && isActivationKey(event->key()) && !event->isAutoRepeat()) {
+        d->activationKey = event->key();
+        showPress(*this);
     }
 }
 
@@ -280,7 +313,49 @@ void Tavorel::keyReleaseEvent(QKeyEvent* event)
         return;
     short code = virtualKeyCode(event->key(), event->modifiers().testFlag(Qt::KeypadModifier));
     short shift = shiftMask(event->modifiers());
+    QPointer<Tavorel> self(this);
     emit KeyUp(code, shift);
+    if (!self || event->key() != d->activationKey)
+        return;
+    // The release of the Space or Enter that went down here: the button's click.
+    d->activationKey = 0;
+    if (!isButtonStyle(d->style))
+        return;
+    releasePress(*this, *d);
+    if (d->style == constStyle::ButtonFlat && !underMouse())
+        DrawStyleFrame();  // no hover: the flat button lies flat again
+    emit Click();
+}
+
+void Tavorel::focusInEvent(QFocusEvent* event)
+{
+    switch (event->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+        d->keyboardFocus = true;
+        break;
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+        break;  // the focus comes back the way it had come
+    default:
+        d->keyboardFocus = false;  // from the mouse or the program: no frame
+        break;
+    }
+    if (d->keyboardFocus)
+        update();
+}
+
+void Tavorel::focusOutEvent(QFocusEvent* event)
+{
+    if (d->activationKey != 0) {
+        // A Space or Enter still held presses nothing once the focus has gone.
+        d->activationKey = 0;
+        DrawStyleFrame();
+    }
+    if (d->keyboardFocus)
+        update();
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        d->keyboardFocus = false;
 }
 
 } // namespace vuzedovi

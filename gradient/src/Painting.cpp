@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 
+#include "Bands.h"
 #include "CodePage.h"
 #include "TavorelPrivate.h"
 
@@ -49,73 +50,13 @@ void segment(QPainter& painter, QPoint from, QPoint to, const QColor& colour)
                      colour);
 }
 
-// One channel of the band colour, start + k * step * (end - start) / S for the band k, kept
-// exactly as a quotient and remainder of S so that moving on a band costs additions only.
-class BandChannel {
-public:
-    BandChannel(int start, int end, int S, int step)
-        : m_quotient(start), m_S(S), m_delta(step * (end - start)) {}
-
-    // Rounded to nearest, ties to even, as the floating-point formula rounds.
-    short value() const
-    {
-        const int twice = 2 * m_remainder;
-        const bool up = twice > m_S || (twice == m_S && (m_quotient & 1));
-        return short(m_quotient + (up ? 1 : 0));
-    }
-
-    void advance()
-    {
-        m_remainder += m_delta;
-        while (m_remainder >= m_S) {
-            m_remainder -= m_S;
-            ++m_quotient;
-        }
-        while (m_remainder < 0) {
-            m_remainder += m_S;
-            --m_quotient;
-        }
-    }
-
-private:
-    int m_quotient;
-    int m_remainder = 0;
-    int m_S;
-    int m_delta;
-};
-
 void paintBands(QPainter& painter, const TavorelState& s, int W, int H)
 {
-    const bool stripes = s.gradientOrientation != constOrientation::Vertical;
-    const int S = stripes ? H : W;
-    const int step = S / 255 > 0 ? S / 255 : 1;
-    BandChannel channels[3] = {{s.startRgb[0], s.endRgb[0], S, step},
-                               {s.startRgb[1], s.endRgb[1], S, step},
-                               {s.startRgb[2], s.endRgb[2], S, step}};
-    short colour[3] = {s.startRgb[0], s.startRgb[1], s.startRgb[2]};
+    const bool stripes = bandsAreStripes(s);
     // Neighbouring bands of one colour are filled together: the same pixels, fewer fills.
-    int runStart = 0;
-    int position = 0;
-    const auto fillRun = [&] {
-        const int length = position - runStart;
-        painter.fillRect(stripes ? QRect(0, runStart, W, length) : QRect(runStart, 0, length, H),
-                         QColor(colour[0], colour[1], colour[2]));
-        runStart = position;
-    };
-    for (int c = S; c >= 0; c -= step) {
-        position += step;  // the band [position - step, position) has the current colour
-        // The next band's colour comes from the counter of the band just drawn:
-        // start + (S - c) * (end - start) / S.
-        short next[3];
-        for (int channel = 0; channel < 3; ++channel) {
-            next[channel] = channels[channel].value();
-            channels[channel].advance();
-        }
-        if (c - step < 0 || next[0] != colour[0] || next[1] != colour[1] || next[2] != colour[2]) {
-            fillRun();
-            std::copy(std::begin(next), std::end(next), colour);
-        }
-    }
+    forEachBandRun(s, gradientLength(s, W, H), [&](int from, int to, const QColor& colour) {
+        painter.fillRect(stripes ? QRect(0, from, W, to - from) : QRect(from, 0, to - from, H), colour);
+    });
 }
 
 // The caption's reference point: the top-left corner of the text cell, which for vertical

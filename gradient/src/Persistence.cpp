@@ -144,6 +144,8 @@ QFont ambientFont(const QWidget& control)
 
 void Tavorel::ReadProperties(const PropertyBag& bag)
 {
+    const QString caption = d->caption;
+    const constStyle style = d->style;
     for (const StoredProperty& property : storedProperties()) {
         const QString key = QLatin1String(property.key);
         const QVariant fallback = property.storedDefault.isValid()
@@ -151,6 +153,9 @@ void Tavorel::ReadProperties(const PropertyBag& bag)
             : QVariant::fromValue(ambientFont(*this));
         property.load(*d, bag.read(key, fallback));
     }
+    followStyle(*this, style);
+    if (d->caption != caption)
+        announceNameChange(*this);
 }
 
 void Tavorel::WriteProperties(PropertyBag& bag) const

@@ -69,8 +69,9 @@ Tavorel::Tavorel(QWidget* parent)
     QWidget::setFont(d->font);
     d->drawnFont = d->font;
     setMouseTracking(true);
-    setFocusPolicy(Qt::TabFocus);
+    setFocusPolicy(Qt::TabFocus);  // a Button's; followStyle() keeps it right for other styles
     setAttribute(Qt::WA_OpaquePaintEvent);
+    installAccessibility();
 }
 
 Tavorel::~Tavorel()
@@ -136,7 +137,14 @@ void Tavorel::setFontProperty(const QFont& value)
     assign(*this, d->font, value, "Font");
 }
 
-void Tavorel::setCaption(const QString& value) { assign(*this, d->caption, value, "Caption"); }
+void Tavorel::setCaption(const QString& value)
+{
+    const bool renamed = value != d->caption;
+    assign(*this, d->caption, value, "Caption");
+    if (renamed)
+        announceNameChange(*this);
+}
+
 void Tavorel::setGradientOrientation(constOrientation value)
 {
     assign(*this, d->gradientOrientation, value, "GradientOrientation");
@@ -144,7 +152,12 @@ void Tavorel::setGradientOrientation(constOrientation value)
 void Tavorel::setTextOrientation(constOrientation value) { assign(*this, d->textOrientation, value, "TextOrientation"); }
 void Tavorel::setTextAlign(constAlign value) { assign(*this, d->textAlign, value, "TextAlign"); }
 void Tavorel::setBackColor(OleColor value) { assign(*this, d->backColor, value, "BackColor"); }
-void Tavorel::setStyle(constStyle value) { assign(*this, d->style, value, "Style"); }
+void Tavorel::setStyle(constStyle value)
+{
+    const constStyle before = d->style;
+    assign(*this, d->style, value, "Style");
+    followStyle(*this, before);
+}
 void Tavorel::setVuzedovi(bool value) { assign(*this, d->vuzedovi, value, "Vuzedovi"); }
 void Tavorel::setInternetLink(constInternetLink value) { assign(*this, d->internetLink, value, "InternetLink"); }
 void Tavorel::setAutoSize(bool value) { assign(*this, d->autoSize, value, "AutoSize"); }
@@ -157,6 +170,33 @@ void Tavorel::setMoveControl(constMoveControl value)
 {
     d->moveControl = value;
     emit PropertyChanged(QStringLiteral("MoveControl"));
+}
+
+bool isButtonStyle(constStyle style)
+{
+    switch (style) {
+    case constStyle::Button:
+    case constStyle::ToggleButtonUp:
+    case constStyle::ToggleButtonDown:
+    case constStyle::ButtonFlat:
+    case constStyle::AntiButton:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isToggleStyle(constStyle style)
+{
+    return style == constStyle::ToggleButtonUp || style == constStyle::ToggleButtonDown;
+}
+
+void followStyle(Tavorel& control, constStyle before)
+{
+    const constStyle style = control.Style();
+    control.setFocusPolicy(isButtonStyle(style) ? Qt::TabFocus : Qt::NoFocus);
+    if (isToggleStyle(before) && isToggleStyle(style) && before != style)
+        announceCheckedChange(control);
 }
 
 bool Tavorel::lastPressWasLeft() const { return d->lastPressLeft; }
@@ -256,6 +296,10 @@ void Tavorel::paintEvent(QPaintEvent*)
     if (d->overlay != Frame::None) {
         const PixelGeometry g = pixelGeometry(*this);
         paintFrame(painter, d->overlay, g.W, g.H);
+    }
+    if (d->keyboardFocus && hasFocus()) {
+        const PixelGeometry g = pixelGeometry(*this);
+        paintFocusFrame(painter, *d, g.W, g.H);
     }
 }
 

@@ -83,6 +83,12 @@ struct TavorelState {
     PaintKey pictureKey;
     QImage pictureImage;
 
+    // Keyboard state: whether the focus came from the keyboard (Tab or Backtab), which shows
+    // the focus frame while the control has the focus, and the Space or Enter key that went
+    // down on a button and presses it when it comes up.
+    bool keyboardFocus = false;
+    int activationKey = 0;
+
     // Mouse state
     bool mouseGrabbed = false;
     Qt::MouseButton pressedButton = Qt::NoButton;
@@ -117,6 +123,25 @@ bool updatePaintKey(PaintKey& key, const Tavorel& control, const TavorelState& s
 // time and kept the second. Throws like paintFull, after showing what was painted before
 // the error.
 void paintPicture(QPainter& painter, const Tavorel& control, TavorelState& state);
+
+// Push, toggle, flat and anti-buttons; panels and values outside constStyle are no buttons.
+bool isButtonStyle(constStyle style);
+bool isToggleStyle(constStyle style);
+
+// What follows a change of Style however it was made: buttons take the focus by Tab, panels
+// only from a press; assistive technology hears a toggle button change its checked state.
+void followStyle(Tavorel& control, constStyle before);
+
+// The accessibility interface of the control, registered once per program; the events that
+// tell assistive technology of a new name and of a new checked state.
+void installAccessibility();
+void announceNameChange(Tavorel& control);
+void announceCheckedChange(Tavorel& control);
+
+// The frame of a control focused from the keyboard, drawn over the finished paint: three
+// pixels in from the edge, two pixels wide (one under 32 pixels), each part black or white,
+// whichever contrasts more with the colour under it.
+void paintFocusFrame(QPainter& painter, const TavorelState& state, int W, int H);
 
 // Draws one two-pixel frame (nothing for Frame::None).
 void paintFrame(QPainter& painter, Frame frame, int W, int H);

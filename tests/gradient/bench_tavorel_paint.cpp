@@ -107,6 +107,22 @@ std::unique_ptr<Tavorel> shownControl(QSize size)
     return control;
 }
 
+// The same control with the focus from the keyboard, which draws the focus frame over it.
+std::unique_ptr<Tavorel> focusedControl(QSize size)
+{
+    auto control = shownControl(size);
+    control->activateWindow();
+    if (!QTest::qWaitForWindowActive(control.get()))
+        qFatal("the control never became active");
+    const QImage plain = control->grab().toImage();
+    control->clearFocus();  // the window's activation gave it the focus, not by Tab
+    control->setFocus(Qt::TabFocusReason);
+    if (control->grab().toImage() == plain)
+        qFatal("the control shows no focus frame");
+    control->repaint();
+    return control;
+}
+
 // Microseconds per run of each measured step: the best of many batches, the steps taking turns
 // so that they all see the machine as busy or as quiet.
 struct Step {
@@ -150,6 +166,14 @@ private slots:
         }
     }
 
+    void repaintFocused()
+    {
+        auto control = focusedControl(ButtonSize);
+        QBENCHMARK {
+            control->repaint();
+        }
+    }
+
     void plainBands401()
     {
         PlainBands bands;
@@ -181,16 +205,19 @@ private slots:
         PictureWidget pictureWidget;
         pictureWidget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&pictureWidget));
+        auto focused = focusedControl(ButtonSize);  // the last window shown keeps the focus
         Step fillStep{[&] { fill.run(); }, 400};
         Step repaintStep{[&] { button->repaint(); }, 400};
         Step widgetStep{[&] { gradientWidget.repaint(); }, 400};
         Step pictureStep{[&] { pictureWidget.repaint(); }, 400};
+        Step focusedStep{[&] { focused->repaint(); }, 400};
         Step bandsStep{[&] { bands.run(); }, 40};
         Step firstStep{[&] {
             banded->PaintControl();
             banded->repaint();
         }, 40};
-        measure({&fillStep, &repaintStep, &widgetStep, &pictureStep, &bandsStep, &firstStep});
+        measure({&fillStep, &repaintStep, &focusedStep, &widgetStep, &pictureStep, &bandsStep, &firstStep});
+        QVERIFY(focused->hasFocus());
         const double fillTime = fillStep.best;
         const double repaintTime = repaintStep.best;
         const double bandsTime = bandsStep.best;
@@ -198,6 +225,8 @@ private slots:
         qInfo("gradient fill 400x60:      %7.2f us", fillTime);
         qInfo("unchanged repaint 400x60:  %7.2f us = %.2f x the fill (limit 3)", repaintTime,
               repaintTime / fillTime);
+        qInfo("  the same with the focus frame:           %7.2f us = %.2f x unfocused", focusedStep.best,
+              focusedStep.best / repaintTime);
         qInfo("  a widget that only fills that gradient:  %7.2f us", widgetStep.best);
         qInfo("  a widget that only copies a picture:     %7.2f us", pictureStep.best);
         qInfo("401 plain bands 400x400:   %7.2f us", bandsTime);
