@@ -36,6 +36,6 @@ int main(int argc, char* argv[])
     flow->openMenu(GameFlow::MenuMode::Start);
     // For start-up measurements (bench/): end as soon as the shown menu reaches the event loop.
     if (qEnvironmentVariableIsSet("TREVINOR_EXIT_WHEN_SHOWN"))
-        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+        QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
     return app.exec();
 }

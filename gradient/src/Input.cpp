@@ -327,12 +327,54 @@ void Tavorel::keyReleaseEvent(QKeyEvent* event)
     emit Click();
 }
 
+namespace {
+// Whether the user is moving through the controls with the keyboard: a Tab or Backtab key
+// turns it on, any mouse press off. The focus a window hands its first control when it opens
+// comes "by Tab" too; for a mouse user that shows no frame.
+class InputModality final : public QObject {
+public:
+    static bool keyboard() { return s_keyboard; }
+    static void watch()
+    {
+        static InputModality* watcher = [] {
+            auto* w = new InputModality(QCoreApplication::instance());
+            QCoreApplication::instance()->installEventFilter(w);
+            return w;
+        }();
+        Q_UNUSED(watcher);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+                s_keyboard = true;
+        } else if (event->type() == QEvent::MouseButtonPress) {
+            s_keyboard = false;
+        }
+        return false;
+    }
+
+private:
+    using QObject::QObject;
+    static inline bool s_keyboard = false;
+};
+} // namespace
+
+void watchInputModality()
+{
+    if (QCoreApplication::instance())
+        InputModality::watch();
+}
+
 void Tavorel::focusInEvent(QFocusEvent* event)
 {
     switch (event->reason()) {
     case Qt::TabFocusReason:
     case Qt::BacktabFocusReason:
-        d->keyboardFocus = true;
+        d->keyboardFocus = InputModality::keyboard();
         break;
     case Qt::ActiveWindowFocusReason:
     case Qt::PopupFocusReason:

@@ -72,6 +72,7 @@ Tavorel::Tavorel(QWidget* parent)
     setFocusPolicy(Qt::TabFocus);  // a Button's; followStyle() keeps it right for other styles
     setAttribute(Qt::WA_OpaquePaintEvent);
     installAccessibility();
+    watchInputModality();
 }
 
 Tavorel::~Tavorel()

@@ -135,6 +135,8 @@ void followStyle(Tavorel& control, constStyle before);
 // The accessibility interface of the control, registered once per program; the events that
 // tell assistive technology of a new name and of a new checked state.
 void installAccessibility();
+// Starts following whether the user moves through the controls by keyboard (Tab) or mouse.
+void watchInputModality();
 void announceNameChange(Tavorel& control);
 void announceCheckedChange(Tavorel& control);
 

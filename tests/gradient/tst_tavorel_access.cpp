@@ -230,6 +230,7 @@ private slots:
         QTest::newRow("no gradient") << "Tab" << 0u << 0u << -1 << button << true;
         QTest::newRow("left press") << "press" << 0x000040u << 0x0000FFu << 0 << button << false;
         QTest::newRow("by the program") << "program" << 0x000040u << 0x0000FFu << 0 << button << false;
+        QTest::newRow("a window's first focus for a mouse user") << "opening" << 0x000040u << 0x0000FFu << 0 << button << false;
         QTest::newRow("Tab, then another control") << "Tab away" << 0x000040u << 0x0000FFu << 0 << button << false;
         QTest::newRow("Tab, then another window and back") << "Tab back" << 0x000040u << 0x0000FFu << 0 << button << true;
     }
@@ -258,6 +259,12 @@ private slots:
             QTest::keyClick(form.before, Qt::Key_Tab);
         else if (focus == QLatin1String("press"))
             QTest::mouseClick(c, Qt::LeftButton);
+        else if (focus == QLatin1String("opening")) {
+            // The user's last input was the mouse; the window hands its first control the
+            // focus "by Tab" as it opens.
+            QTest::mouseClick(form.after, Qt::LeftButton);
+            c->setFocus(Qt::TabFocusReason);
+        }
         else
             c->setFocus();
         QCOMPARE(QApplication::focusWidget(), c);
