@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Trevinor needs, when they are missing.
-#   scripts/deps.sh game   what building and playing the game needs
-#   scripts/deps.sh all    that, and what the tests, fuzzers and the designer plugin need
+#   scripts/deps.sh game      what building and playing the game needs
+#   scripts/deps.sh package   that, and what making the Debian packages needs
+#   scripts/deps.sh all       all that, and what the tests, fuzzers and package checks need
 set -euo pipefail
 game_packages=(
   g++ cmake ninja-build pkg-config
@@ -9,14 +10,20 @@ game_packages=(
   libfluidsynth-dev timgm6mb-soundfont
   fonts-dejavu-core fonts-liberation2
 )
+# Designer's development files for the plugin; dpkg-shlibdeps and file for cpack.
+package_packages=(
+  qt6-tools-dev dpkg-dev file
+)
 development_packages=(
-  qt6-tools-dev qt6-tools-dev-tools libqt6opengl6-dev desktop-file-utils
+  qt6-tools-dev-tools libqt6opengl6-dev desktop-file-utils
   clang libclang-rt-14-dev
+  appstream lintian
 )
 packages=("${game_packages[@]}")
-if [ "${1:-all}" = all ]; then
-  packages+=("${development_packages[@]}")
-fi
+case "${1:-all}" in
+  package) packages+=("${package_packages[@]}") ;;
+  all) packages+=("${package_packages[@]}" "${development_packages[@]}") ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
