@@ -25,6 +25,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <vuzedovi/Tavorel.h>
 
@@ -156,6 +157,12 @@ void MainScreen::buildToolbar()
         action->setToolTip(QString::fromUtf8(row.text));
         connect(action, &QAction::triggered, this, [this, key] { toolbarKey(key); });
     }
+    // A keyboard player reaches the toolbar's keys with Tab and presses them with Space or
+    // Enter, as any other button.
+    for (QToolButton* button : m_toolbar->findChildren<QToolButton*>()) {
+        button->setFocusPolicy(Qt::TabFocus);
+        button->installEventFilter(this);
+    }
 }
 
 void MainScreen::buildPages()
@@ -167,6 +174,7 @@ void MainScreen::buildPages()
     // The toolbar switches the pages; the tabs themselves are not shown, and the tabbed
     // panel's own Ctrl+Tab is swallowed (it would skip the clock and the pages' "Да").
     m_tabs->tabBar()->hide();
+    m_tabs->setFocusPolicy(Qt::NoFocus); // no stop of its own for Tab: its tabs are hidden
     m_tabs->installEventFilter(this);
     for (int number = 0; number < MainPageCount; ++number) {
         const PageRow& row = pages[number];
@@ -458,6 +466,13 @@ void MainScreen::hoverReset()
 
 bool MainScreen::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress && watched->parent() == m_toolbar) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat()) {
+            static_cast<QToolButton*>(watched)->click();
+            return true;
+        }
+    }
     if (watched == m_tabs && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)

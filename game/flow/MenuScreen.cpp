@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -147,6 +148,16 @@ bool MenuScreen::eventFilter(QObject* watched, QEvent* event)
         case QEvent::FocusOut:
             apply(m_highlight.focusOut());
             break;
+        case QEvent::KeyPress: {
+            // Enter presses the focused button, as Space does.
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter)
+                && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+                static_cast<QPushButton*>(watched)->click();
+                return true;
+            }
+            break;
+        }
         case QEvent::MouseMove:
             // A disabled button takes no mouse input: the move is one over the background.
             if (static_cast<QWidget*>(watched)->isEnabled())

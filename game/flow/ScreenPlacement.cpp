@@ -6,6 +6,41 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+#include <vector>
+
+namespace {
+constexpr const char* PlacedProperty = "trevinorPlaced";
+// Controls whose tops lie this close stand in one row.
+constexpr int RowTolerance = 8;
+} // namespace
+
+void ScreenPlacement::setReadingTabOrder(QWidget* screen)
+{
+    struct Stop {
+        QWidget* control;
+        QPoint at;
+    };
+    std::vector<Stop> stops;
+    for (QWidget* control : screen->findChildren<QWidget*>()) {
+        if (control->window() == screen && (control->focusPolicy() & Qt::TabFocus)
+            && !control->focusProxy())
+            stops.push_back({control, control->mapTo(screen, QPoint(0, 0))});
+    }
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const Stop& a, const Stop& b) { return a.at.y() < b.at.y(); });
+    // Rows from the top, each read from the left.
+    for (auto row = stops.begin(); row != stops.end();) {
+        auto end = std::find_if(row, stops.end(), [&](const Stop& s) {
+            return s.at.y() - row->at.y() >= RowTolerance;
+        });
+        std::stable_sort(row, end, [](const Stop& a, const Stop& b) { return a.at.x() < b.at.x(); });
+        row = end;
+    }
+    for (size_t i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(stops[i - 1].control, stops[i].control);
+}
+
 ScreenPlacement::ScreenPlacement(QObject* parent) : QObject(parent)
 {
     qApp->installEventFilter(this);
@@ -41,8 +76,12 @@ bool ScreenPlacement::eventFilter(QObject* watched, QEvent* event)
     // The game's own screens (frmMain, frmMenu, ...); the toolkit centres its message boxes.
     if (event->type() == QEvent::Show && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);
-        if (widget->isWindow() && widget->objectName().startsWith(QLatin1String("frm")))
+        if (widget->isWindow() && widget->objectName().startsWith(QLatin1String("frm"))
+            && !widget->property(PlacedProperty).toBool()) {
+            widget->setProperty(PlacedProperty, true);
             place(widget);
+            setReadingTabOrder(widget);
+        }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -2,7 +2,8 @@
 // window it belongs to, or centred on the screen when it stands alone (the menu at start, the
 // main screen). A screen the game placed itself keeps its place, and one that is hidden and
 // shown again (the main, development, internet and rest screens) comes back where the player
-// last put it.
+// last put it. On that first show the screen's keyboard focus also learns to move in reading
+// order: Tab goes left to right along a row, then on to the row below.
 #pragma once
 
 #include <QObject>
@@ -16,6 +17,8 @@ public:
 
     // Centres window over its parent window, else on the screen, once.
     static void place(QWidget* window);
+    // Chains the screen's focusable controls for Tab in reading order.
+    static void setReadingTabOrder(QWidget* screen);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -79,6 +79,9 @@ SaveDialog::SaveDialog(GameContext& context, SaveFolder& folder, QWidget* parent
     };
     connect(m_list, &QListWidget::itemSelectionChanged, this, takeListedName);
     connect(m_list, &QListWidget::itemClicked, this, takeListedName);
+    // The desktop's habits: Enter in the name box saves, Escape is "Нет".
+    connect(m_name, &QLineEdit::returnPressed, this, [this] { save(); });
+    cancelOnEscape(this, [this] { close(); });
     takeScheme(this, context.game);
     m_name->setFocus();
 }
@@ -104,6 +107,9 @@ LoadDialog::LoadDialog(GameContext& context, SaveFolder& folder, QWidget* parent
                  [this] { load(); });
     actionButton(this, "cmdNo", QStringLiteral("Нет"),
                  {Width / 2 + 10, buttons, ButtonWidth, ButtonHeight}, [this] { close(); });
+    // A double click or Enter on a saved game loads it; Escape is "Нет".
+    connect(m_list, &QListWidget::itemActivated, this, [this] { load(); });
+    cancelOnEscape(this, [this] { close(); });
     takeScheme(this, context.game);
     m_list->setFocus();
 }

@@ -4,6 +4,7 @@
 #include "flow/Colours.h"
 #include "flow/Controls.h"
 
+#include <QShortcut>
 #include <QWidget>
 
 #include <vuzedovi/Tavorel.h>
@@ -41,4 +42,11 @@ vuzedovi::Tavorel* actionButton(QWidget* parent, const char* name, const QString
         createTavorel(parent, {name, nullptr, place, buttonProperties(caption)}));
     onPress(button, std::move(action));
     return button;
+}
+
+void cancelOnEscape(QWidget* screen, std::function<void()> cancel)
+{
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), screen);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(escape, &QShortcut::activated, screen, std::move(cancel));
 }

@@ -26,3 +26,6 @@ inline constexpr int DialogTitleHeight = 28;
 // A Tavorel action button: a press (KeyUp) runs action.
 vuzedovi::Tavorel* actionButton(QWidget* parent, const char* name, const QString& caption,
                                 const QRect& place, std::function<void()> action);
+
+// Escape anywhere on the screen runs cancel, as its "Нет" button does.
+void cancelOnEscape(QWidget* screen, std::function<void()> cancel);

@@ -203,6 +203,7 @@ void SettingsScreen::buildButtons()
                  [this] { confirm(); });
     actionButton(this, "cmdNo", QStringLiteral("Нет"), {Width - Margin - 66, top, 64, 34},
                  [this] { cancel(); });
+    cancelOnEscape(this, [this] { cancel(); });
 }
 
 void SettingsScreen::pickColour(const SchemeColour& row)
