@@ -525,19 +525,12 @@ void InternetScreen::open()
     activateWindow();
 }
 
-void InternetScreen::tell(const Notice& notice)
-{
-    const bool warning = notice.kind == Notice::Kind::Warning;
-    m_ctx.dialogs().tell(this, notice.text, warning ? WarningCaption : ProgramTitle,
-                         warning ? Dialogs::Icon::Exclamation : Dialogs::Icon::None);
-}
-
 void InternetScreen::connectModem()
 {
     if (m_session.connected() || m_session.loading())
         return;
     if (const auto refusal = m_session.connect(m_ctx.game)) {
-        tell(*refusal);
+        showMessage(m_ctx.dialogs(), this, *refusal);
         return;
     }
     QWidget* panel = control("PanelSost");
@@ -647,7 +640,7 @@ void InternetScreen::chooseService(const OnlineService& service)
     }
     const ServiceStart start = beginService(g, service, chosen);
     if (start.refusal) {
-        tell(*start.refusal);
+        showMessage(m_ctx.dialogs(), this, *start.refusal);
         return;
     }
     if (!start.goesAhead)
@@ -659,7 +652,7 @@ void InternetScreen::chooseService(const OnlineService& service)
             log->setText(log->text() + *end.saleLogLine);
         }
         m_main.showMoney();
-        tell(end.message);
+        showMessage(m_ctx.dialogs(), this, end.message);
     });
 }
 

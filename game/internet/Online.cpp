@@ -21,14 +21,14 @@ int modemCount(const GameState& g)
 }
 } // namespace
 
-std::optional<Notice> connectRefusal(const GameState& g)
+std::optional<Message> connectRefusal(const GameState& g)
 {
     const bool hasSystem = std::any_of(programs.begin(), programs.end(), [&](const Program& p) {
         return p.section == Section::OperatingSystem && isSet(g.*p.installed);
     });
     if (modemCount(g) == 1 && hasSystem)
         return std::nullopt;
-    return Notice{Notice::Kind::Warning, QStringLiteral("Товарищ, модем не установлен")};
+    return Message::warning(QStringLiteral("Товарищ, модем не установлен"));
 }
 
 Modem loadingModem(const GameState& g)
@@ -62,7 +62,7 @@ qint64 pageLoadDurationMs(Modem modem)
     return pageLoadSteps(modem) * PageLoadStepMicroseconds / 1000;
 }
 
-std::optional<Notice> OnlineSession::connect(const GameState& g)
+std::optional<Message> OnlineSession::connect(const GameState& g)
 {
     if (auto refusal = connectRefusal(g))
         return refusal;

@@ -2,8 +2,8 @@
 // dial-up status, the two layouts of the internet screen and the simulated page load.
 #pragma once
 
-#include "internet/Notice.h"
 #include "state/GameState.h"
+#include "state/Message.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -34,7 +34,8 @@ inline const QString OpeningPageText = QStringLiteral("Открытие стра
 inline const QString LoadDoneText = QStringLiteral("Готово");
 
 // Nothing when the computer may go online: exactly one modem and any operating system.
-std::optional<Notice> connectRefusal(const GameState& g);
+// Otherwise the warning that the modem is missing.
+std::optional<Message> connectRefusal(const GameState& g);
 
 // The modem a page load runs at: the 56K first, then ADSL, then the radio modem.
 enum class Modem { None, Neo56k, Adsl, Radio };
@@ -100,7 +101,7 @@ public:
 
     // cmdPodkl. On success the screen shows PanelSost, starts tmrSost and tmrVremiaDengi,
     // enables the menu and hides cmdPodkl; a refusal changes nothing.
-    std::optional<Notice> connect(const GameState& g);
+    std::optional<Message> connect(const GameState& g);
 
     // tmrSost: "Набор номера" for two ticks; the third adds the second line and stops dialling.
     DialStatus dialTick();

@@ -34,12 +34,12 @@ float moodAfterRest(float mood, int16_t gain)
     return mood <= FullMood - gain ? mood + gain : FullMood;
 }
 
-QString chooseRestActivity(GameState& g, const RestActivity& activity)
+Message chooseRestActivity(GameState& g, const RestActivity& activity)
 {
     const Currency price = Currency::fromRoubles(activity.price);
     if (g.money < price)
-        return QStringLiteral("Не хватает денег!");
+        return Message::plain(QStringLiteral("Не хватает денег!"));
     g.mood = moodAfterRest(g.mood, activity.gain);
     g.money -= price;
-    return QString::fromUtf8(activity.message);
+    return Message::plain(QString::fromUtf8(activity.message));
 }

@@ -2,8 +2,8 @@
 // fresh antivirus, and the five outcomes of letting it pass.
 #pragma once
 
-#include "internet/Notice.h"
 #include "state/GameState.h"
+#include "state/Message.h"
 
 struct Part;
 struct Program;
@@ -29,7 +29,7 @@ bool catchVirus(GameState& g, RandomSource& random);
 
 // lblUnictozh: any installed antivirus and bases updated since the weekly reset.
 struct DestroyResult {
-    Notice notice;
+    Message message;
     bool closes; // the virus is gone and the virus screen closes; otherwise it stays open
 };
 DestroyResult destroyVirus(GameState& g);
@@ -55,7 +55,7 @@ struct VirusDamage {
 };
 
 struct PassResult {
-    std::vector<Notice> notices; // in the order they are shown
+    std::vector<Message> messages; // in the order they are shown
     VirusDamage damage;
 };
 // lblPropust: the infection message, then the outcome. The virus screen closes afterwards.
