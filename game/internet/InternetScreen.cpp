@@ -350,7 +350,8 @@ void InternetScreen::buildBody(QWidget* body)
     }
     createLabel(body, {"Label3", nullptr, {446, 86, 126, 18}, "Стоимость 1 сек. - ",
                        LabelKind::Centred});
-    createLabel(body, {"Label4", nullptr, {446, 104, 126, 18}, "1 руб.", LabelKind::Centred});
+    createLabel(body, {"Label4", nullptr, {446, 104, 126, 18}, "", LabelKind::Centred})
+        ->setText(onlineRateText());
 
     m_progress = new QProgressBar(body);
     m_progress->setObjectName(QStringLiteral("prgProgress"));

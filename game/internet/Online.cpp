@@ -21,6 +21,11 @@ int modemCount(const GameState& g)
 }
 } // namespace
 
+QString onlineRateText()
+{
+    return OnlineRatePerSecond.toString() + QStringLiteral(" руб.");
+}
+
 std::optional<Message> connectRefusal(const GameState& g)
 {
     const bool hasSystem = std::any_of(programs.begin(), programs.end(), [&](const Program& p) {
@@ -108,7 +113,7 @@ OnlineClockLabels OnlineSession::advanceClock(GameState& g)
     }
     // The minutes show once the hour has been carried, so the clock never reads "1:60".
     labels.lblMin = QString::number(m_minutes);
-    g.money -= Currency::fromRoubles(1); // unchecked: the balance may go below zero
+    g.money -= OnlineRatePerSecond; // unchecked: the balance may go below zero
     return labels;
 }
 

@@ -33,6 +33,10 @@ extern const std::array<OnlineSection, 5> onlineSections;
 inline const QString OpeningPageText = QStringLiteral("Открытие страницы ...");
 inline const QString LoadDoneText = QStringLiteral("Готово");
 
+// What the online clock takes each second, and the rate as the wide layout shows it ("1 руб.").
+inline constexpr Currency OnlineRatePerSecond = Currency::fromRoubles(1);
+QString onlineRateText();
+
 // Nothing when the computer may go online: exactly one modem and any operating system.
 // Otherwise the warning that the modem is missing.
 std::optional<Message> connectRefusal(const GameState& g);
@@ -111,8 +115,9 @@ public:
     // is; the load's end runs at most one held tick of each.
     bool statusTickRuns(StatusTimer timer);
 
-    // tmrVremiaDengi: shows the clock, advances it and takes a rouble. While a page loads the
-    // tick is held instead (nothing returned); the load's end runs at most one held tick.
+    // tmrVremiaDengi: shows the clock, advances it and takes OnlineRatePerSecond. While a page
+    // loads the tick is held instead (nothing returned); the load's end runs at most one held
+    // tick.
     std::optional<OnlineClockLabels> billingTick(GameState& g);
 
     // cmdDetali: from narrow to wide and back.

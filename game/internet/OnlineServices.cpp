@@ -143,7 +143,7 @@ ServiceEnd finishService(GameState& g, const OnlineService& service)
     }
 
     if (service.moodGain > 0.0f)
-        g.mood = std::min(g.mood + service.moodGain, 100.0f);
+        g.mood = std::min(g.mood + service.moodGain, FullMood);
     if (service.flag && service.condition != C::ChosenAntivirus)
         g.*service.flag = True;
     g.money -= Currency::fromRoubles(service.price);

@@ -28,7 +28,7 @@ struct OnlineService {
     int price;              // roubles taken (a sale's price comes from its level)
     ServiceCondition condition;
     Flag GameState::*flag;  // set by the service, or nullptr
-    float moodGain;         // the visits raise the mood, up to 100
+    float moodGain;         // the visits raise the mood, up to FullMood
     const char* message;    // on success (nullptr: the sale builds its own)
     const char* priceLabel; // the price label beside a course, or nullptr
 };

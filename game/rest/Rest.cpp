@@ -1,9 +1,5 @@
 #include "Rest.h"
 
-namespace {
-constexpr float FullMood = 100.0f;
-} // namespace
-
 const std::array<RestActivity, 5> restActivities{{
     {"Label1", "Просмотр телепередач", 35, 10, "Настроение + 10 %    -    35 р.",
      "Настроение повысилось на 10 %>"},

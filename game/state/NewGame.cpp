@@ -38,7 +38,7 @@ PlayerLabels newGame(GameState& g)
     if (!isSet(g.settingsConfirmed))
         setDefaultColours(g);
 
-    g.mood = 100.0f;
+    g.mood = FullMood;
     g.dayCounter = 1;
     g.dailyPay = 1;
     g.statusTitle = QStringLiteral("Ламер");

@@ -79,9 +79,10 @@ PassResult letVirusPass(GameState& g, PassOutcome outcome)
         deletePrograms(g, r);
         break;
     case PassOutcome::MoneyStolen:
-        g.money -= Currency::fromRoubles(500); // unchecked: the balance may go below zero
-        r.messages.push_back(
-            Message::plain(QStringLiteral("Вирус перевёл с вашего счёта 500 р. Поздравляю!")));
+        g.money -= VirusTheft; // unchecked: the balance may go below zero
+        r.messages.push_back(Message::plain(QStringLiteral("Вирус перевёл с вашего счёта ")
+                                            + VirusTheft.toString()
+                                            + QStringLiteral(" р. Поздравляю!")));
         break;
     case PassOutcome::BoardAndCpuLost:
         destroyParts(g, Category::Motherboard, r.damage);

@@ -34,9 +34,12 @@ struct DestroyResult {
 };
 DestroyResult destroyVirus(GameState& g);
 
+// What the virus takes from the account when it steals.
+inline constexpr Currency VirusTheft = Currency::fromRoubles(500);
+
 enum class PassOutcome {
     ProgramsDeleted = 1, // all programs deleted, the job lost
-    MoneyStolen,         // 500 roubles
+    MoneyStolen,         // VirusTheft
     BoardAndCpuLost,     // motherboard and processor
     DiskLost,            // the hard disk, then everything of ProgramsDeleted
     NoDamage,
