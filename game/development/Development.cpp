@@ -31,10 +31,9 @@ const char* refusalFor(FurtherRequirement requirement)
     return nullptr;
 }
 
-DevMessage warning(const GameState& g, const char* text)
+Message warning(const GameState& g, const char* text)
 {
-    return {QStringLiteral("Товарищ ") + g.playerName + QString::fromUtf8(text),
-            DevMessage::Icon::Exclamation};
+    return Message::warning(QStringLiteral("Товарищ ") + g.playerName + QString::fromUtf8(text));
 }
 
 bool inRange(int index, size_t size)
@@ -43,12 +42,7 @@ bool inRange(int index, size_t size)
 }
 } // namespace
 
-QString DevMessage::caption()
-{
-    return WarningCaption;
-}
-
-std::optional<DevMessage> startRefusal(const GameState& g, const DevChoice& choice)
+std::optional<Message> startRefusal(const GameState& g, const DevChoice& choice)
 {
     if (!inRange(choice.environment, environments.size())
         || !inRange(choice.desktopItem, desktopLevels.size()))
@@ -89,8 +83,9 @@ ProjectStart startProject(GameState& g, const DevChoice& choice, ProjectList lis
 
     g.projectName = askName(projectNameBox());
     if (g.projectName.isEmpty()) {
-        start.message = DevMessage{QStringLiteral("Товарищ, вы отказались от разработки приложения."),
-                                   DevMessage::Icon::Information};
+        // Still captioned as a warning, but with the information mark.
+        start.message = Message{QStringLiteral("Товарищ, вы отказались от разработки приложения."),
+                                WarningCaption, Message::Icon::Information};
         return start;
     }
 

@@ -5,20 +5,13 @@
 #include "Levels.h"
 
 #include "state/DailyTick.h"
+#include "state/Message.h"
 
 #include <QString>
 
 #include <array>
 #include <functional>
 #include <optional>
-
-// Every message of the development screen is captioned "Предупреждение".
-struct DevMessage {
-    enum class Icon { Exclamation, Information };
-    QString text;
-    Icon icon;
-    static QString caption();
-};
 
 // The list a project is started from.
 enum class ProjectList { Desktop, Web };
@@ -29,9 +22,9 @@ struct DevChoice {
     int desktopItem = -1;  // the item selected in lstTipProj, -1 for none
 };
 
-// The five start checks in their order; the first that applies refuses the start. They read
-// the desktop item and the environment, also when a web level is started.
-std::optional<DevMessage> startRefusal(const GameState& g, const DevChoice& choice);
+// The five start checks in their order; the first that applies refuses the start with a
+// warning. They read the desktop item and the environment, also when a web level is started.
+std::optional<Message> startRefusal(const GameState& g, const DevChoice& choice);
 
 // The name box: prompt, title and the text it offers.
 struct NameBox {
@@ -43,7 +36,7 @@ NameBox projectNameBox();
 
 struct ProjectStart {
     bool started = false;
-    std::optional<DevMessage> message; // a refusal, or the player declined to name it
+    std::optional<Message> message;    // a refusal, or the player declined to name it
     QString lblInform;                 // when started
 };
 // A double click on item `level` of `list`: the checks, then the name box (askName is only

@@ -389,11 +389,8 @@ void DevelopmentScreen::start(ProjectList list, int level)
                                               [&](const NameBox& box) {
         return dialogs.askText(this, box.prompt, box.title, box.defaultText);
     });
-    if (started.message) {
-        const bool information = started.message->icon == DevMessage::Icon::Information;
-        dialogs.tell(this, started.message->text, DevMessage::caption(),
-                     information ? Dialogs::Icon::Information : Dialogs::Icon::Exclamation);
-    }
+    if (started.message)
+        showMessage(dialogs, this, *started.message);
     if (!started.started)
         return;
     (list == ProjectList::Desktop ? m_projects : m_web)->setEnabled(false);

@@ -24,6 +24,14 @@ QMessageBox::Icon boxIcon(Dialogs::Icon icon)
 }
 } // namespace
 
+bool showMessage(Dialogs& dialogs, QWidget* parent, const Message& message)
+{
+    if (message.buttons == Message::Buttons::YesNo)
+        return dialogs.askYesNo(parent, message.text, message.caption, message.icon);
+    dialogs.tell(parent, message.text, message.caption, message.icon);
+    return false;
+}
+
 QString QtDialogs::askText(QWidget* parent, const QString& prompt, const QString& caption,
                            const QString& defaultText)
 {

@@ -2,17 +2,16 @@
 // screens can be driven by a script (tests, screenshots) instead of a player.
 #pragma once
 
+#include "state/Message.h"
+
 #include <QString>
 
 class QCoreApplication;
 class QWidget;
 
-// The program's title: the caption of its message boxes and of its main window.
-inline const QString ProgramTitle = QStringLiteral("Тревинор");
-
 class Dialogs {
 public:
-    enum class Icon { None, Information, Exclamation, Question };
+    using Icon = Message::Icon;
 
     virtual ~Dialogs() = default;
 
@@ -26,6 +25,10 @@ public:
     virtual void tell(QWidget* parent, const QString& text, const QString& caption,
                       Icon icon) = 0;
 };
+
+// Shows a rule's message: a Yes/No box for a question, else a box with OK only. True only
+// when a question was answered Yes.
+bool showMessage(Dialogs& dialogs, QWidget* parent, const Message& message);
 
 // The toolkit's own modal input box and message boxes.
 class QtDialogs final : public Dialogs {

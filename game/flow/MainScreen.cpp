@@ -292,8 +292,7 @@ void MainScreen::dailyTick()
     if (day.gameOver) {
         // No further day while the message is up; closing it ends the program.
         stopClock();
-        m_ctx.dialogs().tell(this, QStringLiteral("Game Over"), ProgramTitle,
-                             Dialogs::Icon::None);
+        showMessage(m_ctx.dialogs(), this, Message::plain(QStringLiteral("Game Over")));
         m_ctx.quit();
         return;
     }

@@ -248,16 +248,17 @@ void MenuScreen::newGameProcedure()
     for (;;) {
         name = dialogs.askText(this, QStringLiteral("Товарищ, введите ваше имя"), ProgramTitle);
         if (!name.isEmpty()) {
-            const std::optional<QString> problem = playerNameProblem(name);
+            const std::optional<Message> problem = playerNameProblem(name);
             if (!problem)
                 break;
-            dialogs.tell(this, *problem, WarningCaption, Dialogs::Icon::Exclamation);
+            showMessage(dialogs, this, *problem);
             continue;
         }
         if (gameRuns)
             return;
-        if (dialogs.askYesNo(this, QStringLiteral("Товарищ, Вы не ввели имя. Выйти из игры?"),
-                             WarningCaption, Dialogs::Icon::Question)) {
+        const Message noName{QStringLiteral("Товарищ, Вы не ввели имя. Выйти из игры?"),
+                             WarningCaption, Message::Icon::Question, Message::Buttons::YesNo};
+        if (showMessage(dialogs, this, noName)) {
             m_ctx.quit();
             return;
         }

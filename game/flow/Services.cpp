@@ -36,8 +36,10 @@ AnimationClock& GameContext::clock() const
 
 bool GameContext::askToExit(QWidget* parent) const
 {
-    if (!dialogs().askYesNo(parent, QStringLiteral("Товарищ, Вы действительно хотите выйти?"),
-                            QStringLiteral("Exit"), Dialogs::Icon::Question))
+    const Message question{QStringLiteral("Товарищ, Вы действительно хотите выйти?"),
+                           QStringLiteral("Exit"), Message::Icon::Question,
+                           Message::Buttons::YesNo};
+    if (!showMessage(dialogs(), parent, question))
         return false;
     quit();
     return true;

@@ -350,7 +350,8 @@ void InternetScreen::buildBody(QWidget* body)
     }
     createLabel(body, {"Label3", nullptr, {446, 86, 126, 18}, "Стоимость 1 сек. - ",
                        LabelKind::Centred});
-    createLabel(body, {"Label4", nullptr, {446, 104, 126, 18}, "1 руб.", LabelKind::Centred});
+    createLabel(body, {"Label4", nullptr, {446, 104, 126, 18}, "", LabelKind::Centred})
+        ->setText(onlineRateText());
 
     m_progress = new QProgressBar(body);
     m_progress->setObjectName(QStringLiteral("prgProgress"));
@@ -525,19 +526,12 @@ void InternetScreen::open()
     activateWindow();
 }
 
-void InternetScreen::tell(const Notice& notice)
-{
-    const bool warning = notice.kind == Notice::Kind::Warning;
-    m_ctx.dialogs().tell(this, notice.text, warning ? WarningCaption : ProgramTitle,
-                         warning ? Dialogs::Icon::Exclamation : Dialogs::Icon::None);
-}
-
 void InternetScreen::connectModem()
 {
     if (m_session.connected() || m_session.loading())
         return;
     if (const auto refusal = m_session.connect(m_ctx.game)) {
-        tell(*refusal);
+        showMessage(m_ctx.dialogs(), this, *refusal);
         return;
     }
     QWidget* panel = control("PanelSost");
@@ -647,7 +641,7 @@ void InternetScreen::chooseService(const OnlineService& service)
     }
     const ServiceStart start = beginService(g, service, chosen);
     if (start.refusal) {
-        tell(*start.refusal);
+        showMessage(m_ctx.dialogs(), this, *start.refusal);
         return;
     }
     if (!start.goesAhead)
@@ -659,7 +653,7 @@ void InternetScreen::chooseService(const OnlineService& service)
             log->setText(log->text() + *end.saleLogLine);
         }
         m_main.showMoney();
-        tell(end.message);
+        showMessage(m_ctx.dialogs(), this, end.message);
     });
 }
 

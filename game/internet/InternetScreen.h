@@ -77,7 +77,6 @@ private:
     void loadPage(int tab, const QString& status, std::function<void()> then);
     void finishLoad();
     void finishDisconnect();
-    void tell(const Notice& notice);
 
     GameContext& m_ctx;
     MainScreen& m_main;

@@ -21,14 +21,19 @@ int modemCount(const GameState& g)
 }
 } // namespace
 
-std::optional<Notice> connectRefusal(const GameState& g)
+QString onlineRateText()
+{
+    return OnlineRatePerSecond.toString() + QStringLiteral(" руб.");
+}
+
+std::optional<Message> connectRefusal(const GameState& g)
 {
     const bool hasSystem = std::any_of(programs.begin(), programs.end(), [&](const Program& p) {
         return p.section == Section::OperatingSystem && isSet(g.*p.installed);
     });
     if (modemCount(g) == 1 && hasSystem)
         return std::nullopt;
-    return Notice{Notice::Kind::Warning, QStringLiteral("Товарищ, модем не установлен")};
+    return Message::warning(QStringLiteral("Товарищ, модем не установлен"));
 }
 
 Modem loadingModem(const GameState& g)
@@ -62,7 +67,7 @@ qint64 pageLoadDurationMs(Modem modem)
     return pageLoadSteps(modem) * PageLoadStepMicroseconds / 1000;
 }
 
-std::optional<Notice> OnlineSession::connect(const GameState& g)
+std::optional<Message> OnlineSession::connect(const GameState& g)
 {
     if (auto refusal = connectRefusal(g))
         return refusal;
@@ -108,7 +113,7 @@ OnlineClockLabels OnlineSession::advanceClock(GameState& g)
     }
     // The minutes show once the hour has been carried, so the clock never reads "1:60".
     labels.lblMin = QString::number(m_minutes);
-    g.money -= Currency::fromRoubles(1); // unchecked: the balance may go below zero
+    g.money -= OnlineRatePerSecond; // unchecked: the balance may go below zero
     return labels;
 }
 

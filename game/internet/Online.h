@@ -2,8 +2,8 @@
 // dial-up status, the two layouts of the internet screen and the simulated page load.
 #pragma once
 
-#include "internet/Notice.h"
 #include "state/GameState.h"
+#include "state/Message.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -33,8 +33,13 @@ extern const std::array<OnlineSection, 5> onlineSections;
 inline const QString OpeningPageText = QStringLiteral("Открытие страницы ...");
 inline const QString LoadDoneText = QStringLiteral("Готово");
 
+// What the online clock takes each second, and the rate as the wide layout shows it ("1 руб.").
+inline constexpr Currency OnlineRatePerSecond = Currency::fromRoubles(1);
+QString onlineRateText();
+
 // Nothing when the computer may go online: exactly one modem and any operating system.
-std::optional<Notice> connectRefusal(const GameState& g);
+// Otherwise the warning that the modem is missing.
+std::optional<Message> connectRefusal(const GameState& g);
 
 // The modem a page load runs at: the 56K first, then ADSL, then the radio modem.
 enum class Modem { None, Neo56k, Adsl, Radio };
@@ -100,7 +105,7 @@ public:
 
     // cmdPodkl. On success the screen shows PanelSost, starts tmrSost and tmrVremiaDengi,
     // enables the menu and hides cmdPodkl; a refusal changes nothing.
-    std::optional<Notice> connect(const GameState& g);
+    std::optional<Message> connect(const GameState& g);
 
     // tmrSost: "Набор номера" for two ticks; the third adds the second line and stops dialling.
     DialStatus dialTick();
@@ -110,8 +115,9 @@ public:
     // is; the load's end runs at most one held tick of each.
     bool statusTickRuns(StatusTimer timer);
 
-    // tmrVremiaDengi: shows the clock, advances it and takes a rouble. While a page loads the
-    // tick is held instead (nothing returned); the load's end runs at most one held tick.
+    // tmrVremiaDengi: shows the clock, advances it and takes OnlineRatePerSecond. While a page
+    // loads the tick is held instead (nothing returned); the load's end runs at most one held
+    // tick.
     std::optional<OnlineClockLabels> billingTick(GameState& g);
 
     // cmdDetali: from narrow to wide and back.

@@ -89,7 +89,7 @@ bool allDatabasesDownloaded(const GameState& g)
 
 ServiceStart refuse(QString text)
 {
-    return {Notice{Notice::Kind::Result, std::move(text)}, false};
+    return {Message::plain(std::move(text)), false};
 }
 } // namespace
 
@@ -135,16 +135,15 @@ ServiceEnd finishService(GameState& g, const OnlineService& service)
                           + g.projectName
                           + QStringLiteral(" Продано за ") + price + QStringLiteral(" р.\r\n");
         g.money += Currency::fromRoubles(level->salePrice);
-        end.message = {Notice::Kind::Result,
-                       toPlayer(g, ", Вы продали свою программу ") + QLatin1Char('"')
-                           + g.projectName + QLatin1Char('"') + QStringLiteral(" за ") + price
-                           + QStringLiteral(" рублей.")};
+        end.message = Message::plain(toPlayer(g, ", Вы продали свою программу ") + QLatin1Char('"')
+                                     + g.projectName + QLatin1Char('"') + QStringLiteral(" за ")
+                                     + price + QStringLiteral(" рублей."));
         g.projectName.clear();
         return end;
     }
 
     if (service.moodGain > 0.0f)
-        g.mood = std::min(g.mood + service.moodGain, 100.0f);
+        g.mood = std::min(g.mood + service.moodGain, FullMood);
     if (service.flag && service.condition != C::ChosenAntivirus)
         g.*service.flag = True;
     g.money -= Currency::fromRoubles(service.price);
@@ -153,5 +152,5 @@ ServiceEnd finishService(GameState& g, const OnlineService& service)
                                 ? QString::fromUtf8(service.message)
                                 : QStringLiteral("Вы посетили сайт <") + SiteAddress
                                       + QLatin1Char('>');
-    return {Notice{Notice::Kind::Result, message}, std::nullopt};
+    return {Message::plain(message), std::nullopt};
 }

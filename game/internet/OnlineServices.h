@@ -3,8 +3,8 @@
 // is a row of one table; a service runs in two halves around its page load.
 #pragma once
 
-#include "internet/Notice.h"
 #include "state/GameState.h"
+#include "state/Message.h"
 
 #include <QString>
 
@@ -28,7 +28,7 @@ struct OnlineService {
     int price;              // roubles taken (a sale's price comes from its level)
     ServiceCondition condition;
     Flag GameState::*flag;  // set by the service, or nullptr
-    float moodGain;         // the visits raise the mood, up to 100
+    float moodGain;         // the visits raise the mood, up to FullMood
     const char* message;    // on success (nullptr: the sale builds its own)
     const char* priceLabel; // the price label beside a course, or nullptr
 };
@@ -49,11 +49,11 @@ inline const QString ChatAddress = QStringLiteral("chat.tolmarka.tlm");
 QString siteCaption(); // Option2
 QString chatCaption(); // Option1
 
-// The first half of a service, when it is chosen. Either it is refused (the notice; nothing has
+// The first half of a service, when it is chosen. Either it is refused (the message; nothing has
 // changed), or nothing happens at all (the update with no antivirus chosen), or it goes ahead:
 // the screen runs loadPage(service.tab, service.statusText) and then finishService.
 struct ServiceStart {
-    std::optional<Notice> refusal;
+    std::optional<Message> refusal;
     bool goesAhead = false;
 };
 // `antivirus` is the first chosen antivirus option (nullptr: none); only the update reads it.
@@ -63,7 +63,7 @@ ServiceStart beginService(GameState& g, const OnlineService& service,
 // The second half, once the page has loaded: the effect and the message. A sale also gives
 // the line appended to the sales log lblProdano.
 struct ServiceEnd {
-    Notice message;
+    Message message;
     std::optional<QString> saleLogLine;
 };
 ServiceEnd finishService(GameState& g, const OnlineService& service);

@@ -1,9 +1,5 @@
 #include "Rest.h"
 
-namespace {
-constexpr float FullMood = 100.0f;
-} // namespace
-
 const std::array<RestActivity, 5> restActivities{{
     {"Label1", "Просмотр телепередач", 35, 10, "Настроение + 10 %    -    35 р.",
      "Настроение повысилось на 10 %>"},
@@ -34,12 +30,12 @@ float moodAfterRest(float mood, int16_t gain)
     return mood <= FullMood - gain ? mood + gain : FullMood;
 }
 
-QString chooseRestActivity(GameState& g, const RestActivity& activity)
+Message chooseRestActivity(GameState& g, const RestActivity& activity)
 {
     const Currency price = Currency::fromRoubles(activity.price);
     if (g.money < price)
-        return QStringLiteral("Не хватает денег!");
+        return Message::plain(QStringLiteral("Не хватает денег!"));
     g.mood = moodAfterRest(g.mood, activity.gain);
     g.money -= price;
-    return QString::fromUtf8(activity.message);
+    return Message::plain(QString::fromUtf8(activity.message));
 }

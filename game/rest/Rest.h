@@ -2,6 +2,7 @@
 #pragma once
 
 #include "state/GameState.h"
+#include "state/Message.h"
 
 #include <QString>
 
@@ -25,4 +26,4 @@ float moodAfterRest(float mood, int16_t gain);
 // A click on an activity. Money equal to the price is enough; the price is charged in full
 // even when mood is already 100. Returns the message to show (OK only, no icon, the
 // program's title as caption): "Не хватает денег!" when refused.
-QString chooseRestActivity(GameState& g, const RestActivity& activity);
+Message chooseRestActivity(GameState& g, const RestActivity& activity);

@@ -186,10 +186,10 @@ void RestScreen::clearHover()
 
 void RestScreen::choose(const RestActivity& activity)
 {
-    const QString message = chooseRestActivity(m_ctx.game, activity);
+    const Message message = chooseRestActivity(m_ctx.game, activity);
     if (MainScreen* main = m_ctx.mainScreen ? m_ctx.mainScreen() : nullptr)
         main->showMoney();
-    m_ctx.dialogs().tell(this, message, ProgramTitle, Dialogs::Icon::None);
+    showMessage(m_ctx.dialogs(), this, message);
 }
 
 bool RestScreen::eventFilter(QObject* watched, QEvent* event)

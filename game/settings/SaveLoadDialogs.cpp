@@ -5,6 +5,7 @@
 #include "ScreenSupport.h"
 
 #include "flow/Colours.h"
+#include "flow/Dialogs.h"
 #include "flow/GameContext.h"
 
 #include "state/GameState.h"
@@ -89,7 +90,7 @@ SaveDialog::SaveDialog(GameContext& context, SaveFolder& folder, QWidget* parent
 void SaveDialog::save()
 {
     if (const auto refused = saveToFolder(m_ctx.game, m_folder, m_name->text())) {
-        tellNotice(m_ctx.dialogs(), this, *refused);
+        showMessage(m_ctx.dialogs(), this, *refused);
         return;
     }
     close();
@@ -117,7 +118,7 @@ LoadDialog::LoadDialog(GameContext& context, SaveFolder& folder, QWidget* parent
 void LoadDialog::load()
 {
     if (const auto refused = loadFromFolder(m_ctx.game, m_folder, selectedFile(m_list))) {
-        tellNotice(m_ctx.dialogs(), this, *refused);
+        showMessage(m_ctx.dialogs(), this, *refused);
         return;
     }
     close();

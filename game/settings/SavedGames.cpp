@@ -107,14 +107,15 @@ const QString SavExtension = QStringLiteral(".sav");
 const QString NotASavedGame = QStringLiteral("Товарищ, этот файл не похож на сохранённую игру "
                                              "Тревинора или повреждён.");
 
-SettingsNotice warning(const QString& text)
+// Every refusal of the save and load dialogs is a warning.
+Message warning(const QString& text)
 {
-    return {text, WarningCaption, SettingsNotice::Icon::Exclamation};
+    return Message::warning(text);
 }
 } // namespace
 
-std::optional<SettingsNotice> saveNameProblem(const QString& name, const QString& folder,
-                                              const FileNameLimits& limits)
+std::optional<Message> saveNameProblem(const QString& name, const QString& folder,
+                                       const FileNameLimits& limits)
 {
     if (name.isEmpty())
         return warning(QStringLiteral("Товарищ, введите имя игры: без имени её не сохранить."));
@@ -153,14 +154,14 @@ QString saveNameOfListedFile(const QString& fileName)
     return fileName.left(std::max<qsizetype>(0, fileName.size() - SavExtension.size()));
 }
 
-std::optional<SettingsNotice> saveToFolder(const GameState& g, const SaveFolder& folder,
-                                           const QString& name)
+std::optional<Message> saveToFolder(const GameState& g, const SaveFolder& folder,
+                                    const QString& name)
 {
     return saveToFolder(g, folder, name, fileNameLimits(folder.path()));
 }
 
-std::optional<SettingsNotice> saveToFolder(const GameState& g, const SaveFolder& folder,
-                                           const QString& name, const FileNameLimits& limits)
+std::optional<Message> saveToFolder(const GameState& g, const SaveFolder& folder,
+                                    const QString& name, const FileNameLimits& limits)
 {
     const QString dir = folder.path();
     if (auto problem = saveNameProblem(name, dir, limits))
@@ -179,8 +180,8 @@ std::optional<SettingsNotice> saveToFolder(const GameState& g, const SaveFolder&
     return warning(failure);
 }
 
-std::optional<SettingsNotice> loadFromFolder(GameState& g, const SaveFolder& folder,
-                                             const QString& selectedFile)
+std::optional<Message> loadFromFolder(GameState& g, const SaveFolder& folder,
+                                      const QString& selectedFile)
 {
     if (selectedFile.isEmpty())
         return warning(QStringLiteral("Товарищ, выберите в списке игру, которую нужно "

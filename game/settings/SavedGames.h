@@ -2,8 +2,8 @@
 // saved, what saving and loading answer, and the files the dialogs list.
 #pragma once
 
-#include "SettingsRules.h"
 #include "state/GameState.h"
+#include "state/Message.h"
 
 #include <QString>
 #include <QStringList>
@@ -56,8 +56,8 @@ FileNameLimits fileNameLimits(const QString& folder);
 // "..", a "/", a control character (NUL among them), or one longer than the file system
 // allows with ".sav". Any other character is the player's to choose, "\" and ".." inside a
 // name too.
-std::optional<SettingsNotice> saveNameProblem(const QString& name, const QString& folder,
-                                              const FileNameLimits& limits);
+std::optional<Message> saveNameProblem(const QString& name, const QString& folder,
+                                       const FileNameLimits& limits);
 
 // The file a listed name stands for in the save dialog's text box: the name without its
 // last four characters (".sav").
@@ -66,14 +66,14 @@ QString saveNameOfListedFile(const QString& fileName);
 // cmdSave: checks the name, then writes the game to "<folder>/<name>.sav", replacing a file
 // of that name. A failed save says why and, when a file of that name was there, that it was
 // left as it was. Nothing on success.
-std::optional<SettingsNotice> saveToFolder(const GameState& g, const SaveFolder& folder,
-                                           const QString& name);
-std::optional<SettingsNotice> saveToFolder(const GameState& g, const SaveFolder& folder,
-                                           const QString& name, const FileNameLimits& limits);
+std::optional<Message> saveToFolder(const GameState& g, const SaveFolder& folder,
+                                    const QString& name);
+std::optional<Message> saveToFolder(const GameState& g, const SaveFolder& folder,
+                                    const QString& name, const FileNameLimits& limits);
 
 // cmdYes: reads the selected file over the running game, which changes only when the whole
 // file was read (the game flow then brings the screens into line). No file selected, or a
 // file that cannot be read, answers with a message and changes nothing; a file that was read
 // and is no saved game says so first, in the player's words, then what is wrong with it.
-std::optional<SettingsNotice> loadFromFolder(GameState& g, const SaveFolder& folder,
-                                             const QString& selectedFile);
+std::optional<Message> loadFromFolder(GameState& g, const SaveFolder& folder,
+                                      const QString& selectedFile);

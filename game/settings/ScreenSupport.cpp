@@ -9,17 +9,6 @@
 
 #include <vuzedovi/Tavorel.h>
 
-void tellNotice(Dialogs& dialogs, QWidget* parent, const SettingsNotice& notice)
-{
-    Dialogs::Icon icon = Dialogs::Icon::None;
-    switch (notice.icon) {
-    case SettingsNotice::Icon::None: icon = Dialogs::Icon::None; break;
-    case SettingsNotice::Icon::Information: icon = Dialogs::Icon::Information; break;
-    case SettingsNotice::Icon::Exclamation: icon = Dialogs::Icon::Exclamation; break;
-    }
-    dialogs.tell(parent, notice.text, notice.caption, icon);
-}
-
 void buildDialogFrame(QWidget* widget, const char* name, const QString& title, int width,
                       int height)
 {

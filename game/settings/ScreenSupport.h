@@ -1,12 +1,9 @@
-// What the settings subsystem's screens share: showing a rule's message through the game's
-// dialogs, and the frameless window body with its Tavorel27 title bar.
+// What the settings subsystem's screens share: the frameless window body with its Tavorel27
+// title bar, and its action buttons.
 #pragma once
 
-#include "SettingsRules.h"
-
-#include "flow/Dialogs.h"
-
 #include <QRect>
+#include <QString>
 
 #include <functional>
 
@@ -14,8 +11,6 @@ class QWidget;
 namespace vuzedovi {
 class Tavorel;
 }
-
-void tellNotice(Dialogs& dialogs, QWidget* parent, const SettingsNotice& notice);
 
 // Makes widget a modal window named name, in the screens' dark body, with the title bar
 // Tavorel27 captioned title across its top (dragging it moves the window).

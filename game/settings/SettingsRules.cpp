@@ -32,13 +32,13 @@ AutomaticBackground chooseAutomaticBackground(GameState& g)
     return {colour, false};
 }
 
-std::optional<SettingsNotice> clickMelodyOption(GameState& g, int index)
+std::optional<Message> clickMelodyOption(GameState& g, int index)
 {
     if (index == MelodyOption::OwnMelody) {
-        return SettingsNotice{QStringLiteral("Извините, товарищ ") + g.playerName +
-                                  QStringLiteral(", но эта настройка будет доступна только в "
-                                                 "следующей версии."),
-                              WarningCaption, SettingsNotice::Icon::Information};
+        return Message{QStringLiteral("Извините, товарищ ") + g.playerName +
+                           QStringLiteral(", но эта настройка будет доступна только в "
+                                          "следующей версии."),
+                       WarningCaption, Message::Icon::Information};
     }
     if (index == MelodyOption::NoMusic)
         g.melody1On = g.melody2On = g.melody3On = False;

@@ -4,25 +4,14 @@
 
 #include "ColourScheme.h"
 
-#include "state/Captions.h"
 #include "state/GameState.h"
+#include "state/Message.h"
 
 #include <QString>
 
 #include <array>
 #include <cstdint>
 #include <optional>
-
-// A message box the settings and the saved-game dialogs show: text, caption and icon.
-struct SettingsNotice {
-    enum class Icon : uint8_t { None, Information, Exclamation };
-    QString text;
-    QString caption;
-    Icon icon = Icon::None;
-    bool operator==(const SettingsNotice&) const = default;
-};
-
-// The caption of the game's warnings.
 
 // The melody options optMel(1) to optMel(5).
 namespace MelodyOption {
@@ -60,7 +49,7 @@ inline constexpr bool manualBackgroundCommand7Enabled = true;
 // A click on optMel(index). "Выбрать свою мелодию" answers with a message and changes
 // nothing; "Не проигрывать мелодии" clears the three melody flags at once; the others do
 // nothing until "Да".
-std::optional<SettingsNotice> clickMelodyOption(GameState& g, int index);
+std::optional<Message> clickMelodyOption(GameState& g, int index);
 
 // The screen's state when "Да" is pressed.
 struct SettingsChoice {

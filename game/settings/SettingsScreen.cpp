@@ -5,6 +5,7 @@
 
 #include "flow/Colours.h"
 #include "flow/Controls.h"
+#include "flow/Dialogs.h"
 #include "flow/GameContext.h"
 #include "hardware/Parts.h"
 
@@ -85,7 +86,7 @@ void SettingsScreen::buildMelodies()
         option->setChecked(index == SettingsDesign::melodyOption);
         connect(option, &QRadioButton::clicked, this, [this, index] {
             if (const auto notice = clickMelodyOption(m_ctx.game, index))
-                tellNotice(m_ctx.dialogs(), this, *notice);
+                showMessage(m_ctx.dialogs(), this, *notice);
         });
     }
 }

@@ -27,17 +27,6 @@ vuzedovi::Tavorel* tavorel(QWidget* root, const char* name)
 {
     return qobject_cast<vuzedovi::Tavorel*>(controlNamed(root, name));
 }
-
-Dialogs::Icon iconOf(Message::Icon icon)
-{
-    switch (icon) {
-    case Message::Icon::Information: return Dialogs::Icon::Information;
-    case Message::Icon::Exclamation: return Dialogs::Icon::Exclamation;
-    case Message::Icon::Question: return Dialogs::Icon::Question;
-    case Message::Icon::None: break;
-    }
-    return Dialogs::Icon::None;
-}
 } // namespace
 
 InstallDialog::InstallDialog(GameContext& context, const InstallDialogOpening& opening,
@@ -147,10 +136,8 @@ void InstallDialog::reject()
 
 void InstallDialog::act(const InstallResult& result)
 {
-    if (result.warning) {
-        m_ctx.dialogs().tell(this, result.warning->text, result.warning->caption,
-                             iconOf(result.warning->icon));
-    }
+    if (result.warning)
+        showMessage(m_ctx.dialogs(), this, *result.warning);
     if (m_showOnPage)
         m_showOnPage(result);
     if (result.staysOpen)

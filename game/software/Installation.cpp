@@ -1,7 +1,5 @@
 #include "Installation.h"
 
-#include "state/Captions.h"
-
 #include <algorithm>
 
 namespace {
@@ -36,11 +34,6 @@ bool studio3dHardware(const GameState& g)
                          &G::cpuAmdXp2400})
         && heldAmong(g, {&G::videoRadeon9000, &G::videoGf4Ti4200})
         && heldAmong(g, {&G::ram256Ddr, &G::ram512Ddr});
-}
-
-Message warning(const char* text)
-{
-    return {QString::fromUtf8(text), WarningCaption, Message::Icon::Exclamation};
 }
 } // namespace
 
@@ -141,7 +134,7 @@ InstallResult installProgram(GameState& g)
     // Any non-zero flag counts as installed, as everywhere else, so a program is never
     // installed twice and its size never taken twice.
     if (isSet(g.*p->installed)) {
-        result.warning = warning("Эта программа уже установлена!");
+        result.warning = Message::warning(QStringLiteral("Эта программа уже установлена!"));
         result.staysOpen = true;
         return result;
     }
@@ -159,7 +152,7 @@ InstallResult removeProgram(GameState& g)
     if (!p)
         return result;
     if (!isSet(g.*p->installed)) {
-        result.warning = warning("Эта программа ещё не установлена!");
+        result.warning = Message::warning(QStringLiteral("Эта программа ещё не установлена!"));
         return result;
     }
     g.*p->installed = False;

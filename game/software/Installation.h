@@ -7,19 +7,11 @@
 
 #include "hardware/Computer.h"
 #include "state/GameState.h"
+#include "state/Message.h"
 
 #include <QString>
 
 #include <optional>
-
-// A message box with an OK button.
-struct Message {
-    enum class Icon { None, Information, Exclamation, Question };
-    QString text;
-    QString caption;
-    Icon icon = Icon::None;
-    bool operator==(const Message&) const = default;
-};
 
 // Whether the program can be installed now, by its installability rule. Whether it is
 // installed already does not matter here.

@@ -72,7 +72,7 @@ DayResult dailyTick(GameState& g, float moodBarShows)
 {
     DayResult day;
     day.label1 = withSignPosition(int64_t(g.dayCounter));
-    g.mood -= 0.5f;
+    g.mood -= DailyMoodLoss;
     const bool newDay = advanceDay(g);
     addSeniority(g);
     day.lblStazh = withSignPosition(int64_t(g.seniority));
@@ -88,7 +88,7 @@ DayResult dailyTick(GameState& g, float moodBarShows)
     g.money += Currency::fromRoubles(g.dailyPay);
     day.lblDengi = withSignPosition(g.money);
 
-    if (newDay && g.dayCounter % 7 == 0)
+    if (newDay && g.dayCounter % DaysPerWeek == 0)
         g.antivirusUpdated = False;
 
     if (g.developing == True)

@@ -13,6 +13,11 @@ inline constexpr std::array<int16_t, 15> developmentDaysTable{
     10, 50, 55, 60, 70, 75, 80, 85, 90, 95, 100, 80, 85, 90, 95};
 int16_t developmentDays(int32_t projectType);
 
+// Every day the mood falls by this much.
+inline constexpr float DailyMoodLoss = 0.5f;
+// The antivirus bases are out of date again at the start of every week.
+inline constexpr int DaysPerWeek = 7;
+
 // Slider1: 0 = a day every 5 s, 1 = a day every second, 2 = pause.
 inline constexpr int SliderSlow = 0, SliderNormal = 1, SliderPause = 2;
 struct ClockSetting {

@@ -25,6 +25,10 @@ using Colour = std::optional<uint32_t>;
 // Which project list the running project was chosen from on the development screen.
 enum class DevSource : int8_t { None, ProjectList, WebList };
 
+// Full mood: a new game starts with it, and rest and the online entertainment never raise the
+// mood above it.
+inline constexpr float FullMood = 100.0f;
+
 struct GameState {
     // Player and economy
     int16_t trainingTicks = 0;

@@ -38,7 +38,7 @@ PlayerLabels newGame(GameState& g)
     if (!isSet(g.settingsConfirmed))
         setDefaultColours(g);
 
-    g.mood = 100.0f;
+    g.mood = FullMood;
     g.dayCounter = 1;
     g.dailyPay = 1;
     g.statusTitle = QStringLiteral("Ламер");
@@ -66,7 +66,7 @@ PlayerLabels playerLabels(const GameState& g)
             withSignPosition(g.money)};
 }
 
-std::optional<QString> playerNameProblem(const QString& name)
+std::optional<Message> playerNameProblem(const QString& name)
 {
     qsizetype bytes = 0;
     for (qsizetype i = 0; i < name.size(); ++i) {
@@ -79,14 +79,16 @@ std::optional<QString> playerNameProblem(const QString& name)
             return std::nullopt; // no code page to judge by; saving says so itself
         bytes += QByteArray(encoder.encode(character)).size();
         if (encoder.hasError())
-            return QStringLiteral("Товарищ, знак «%1» в имени не сохранится вместе с игрой. "
-                                  "Введите имя русскими или латинскими буквами.")
-                .arg(character);
+            return Message::warning(
+                QStringLiteral("Товарищ, знак «%1» в имени не сохранится вместе с игрой. "
+                               "Введите имя русскими или латинскими буквами.")
+                    .arg(character));
     }
     if (bytes > SavedTextMaxBytes)
-        return QStringLiteral("Товарищ, имя слишком длинное: в сохранённой игре помещается не "
-                              "больше %1 знаков, а в нём %2. Введите имя покороче.")
-            .arg(SavedTextMaxBytes)
-            .arg(bytes);
+        return Message::warning(
+            QStringLiteral("Товарищ, имя слишком длинное: в сохранённой игре помещается не "
+                           "больше %1 знаков, а в нём %2. Введите имя покороче.")
+                .arg(SavedTextMaxBytes)
+                .arg(bytes));
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "GameState.h"
+#include "Message.h"
 
 #include <QString>
 
@@ -21,7 +22,7 @@ PlayerLabels newGame(GameState& g);
 // The player's labels as the game stands (after a new game or a load).
 PlayerLabels playerLabels(const GameState& g);
 
-// Why a typed name cannot be the player's name, else nothing. A name is saved with the game
-// in Windows-1251, at most 126 bytes, so a name with other characters or a longer one could
-// never be saved; it is refused where it is typed. Blanks are a name like any other.
-std::optional<QString> playerNameProblem(const QString& name);
+// Why a typed name cannot be the player's name (a warning), else nothing. A name is saved with
+// the game in Windows-1251, at most 126 bytes, so a name with other characters or a longer one
+// could never be saved; it is refused where it is typed. Blanks are a name like any other.
+std::optional<Message> playerNameProblem(const QString& name);

@@ -16,11 +16,6 @@ const std::array<OutlineVertex, 29> virusOutline{{
 }};
 
 namespace {
-Notice result(QString text)
-{
-    return {Notice::Kind::Result, std::move(text)};
-}
-
 // Every part of the category is gone, and every one of them can be bought again.
 void destroyParts(GameState& g, Category category, VirusDamage& damage)
 {
@@ -42,7 +37,7 @@ void deletePrograms(GameState& g, PassResult& r)
         r.damage.jobSelectable = QString::fromUtf8(job->label);
     r.damage.lblRab = QStringLiteral("Безаботныц - пособие 1 р./день");
     g.dailyPay = 1;
-    r.notices.push_back(result(QStringLiteral(
+    r.messages.push_back(Message::plain(QStringLiteral(
         "Вирус удалил все установленные программы. Вы автоматически лишились работы.")));
     g.hddFreeGb = float(g.hddCapacityGb);
     r.damage.diskUsed = 0;
@@ -62,9 +57,9 @@ DestroyResult destroyVirus(GameState& g)
     });
     if (antivirus && isSet(g.antivirusUpdated)) {
         g.virusActive = False;
-        return {result(QStringLiteral("Вам удалось уничтожить вирус!")), true};
+        return {Message::plain(QStringLiteral("Вам удалось уничтожить вирус!")), true};
     }
-    return {result(QStringLiteral(
+    return {Message::plain(QStringLiteral(
                 "Антивирус не установлен или обновление антивирусных баз устарело!")),
             false};
 }
@@ -77,24 +72,27 @@ PassOutcome drawPassOutcome(RandomSource& random)
 PassResult letVirusPass(GameState& g, PassOutcome outcome)
 {
     PassResult r;
-    r.notices.push_back(
-        result(QStringLiteral("В ваш компьютер проник вирус. Вы не воспользовались антивирусом.")));
+    r.messages.push_back(Message::plain(
+        QStringLiteral("В ваш компьютер проник вирус. Вы не воспользовались антивирусом.")));
     switch (outcome) {
     case PassOutcome::ProgramsDeleted:
         deletePrograms(g, r);
         break;
     case PassOutcome::MoneyStolen:
-        g.money -= Currency::fromRoubles(500); // unchecked: the balance may go below zero
-        r.notices.push_back(result(QStringLiteral("Вирус перевёл с вашего счёта 500 р. Поздравляю!")));
+        g.money -= VirusTheft; // unchecked: the balance may go below zero
+        r.messages.push_back(Message::plain(QStringLiteral("Вирус перевёл с вашего счёта ")
+                                            + VirusTheft.toString()
+                                            + QStringLiteral(" р. Поздравляю!")));
         break;
     case PassOutcome::BoardAndCpuLost:
         destroyParts(g, Category::Motherboard, r.damage);
         destroyParts(g, Category::Processor, r.damage);
         r.damage.lblMBoard = QStringLiteral("...");
         r.damage.lblProc = QStringLiteral("...");
-        r.notices.push_back(result(QStringLiteral("Товарищ ") + g.playerName
-                                   + QStringLiteral(" , в результате воздействия вируса у вас "
-                                                    "накрылись плата ЦП и процессор.")));
+        r.messages.push_back(Message::plain(QStringLiteral("Товарищ ") + g.playerName
+                                            + QStringLiteral(" , в результате воздействия вируса "
+                                                             "у вас накрылись плата ЦП и "
+                                                             "процессор.")));
         break;
     case PassOutcome::DiskLost:
         destroyParts(g, Category::HardDisk, r.damage);
@@ -102,8 +100,9 @@ PassResult letVirusPass(GameState& g, PassOutcome outcome)
         deletePrograms(g, r);
         r.damage.lblVint = QStringLiteral("...");
         r.damage.lblObiomVint = QStringLiteral(".");
-        r.notices.push_back(result(QStringLiteral("Да, забыл сказать, винчестер-то накрылся!")
-                                   + QStringLiteral("\r\n") + QStringLiteral("Советую купить новый!")));
+        r.messages.push_back(Message::plain(
+            QStringLiteral("Да, забыл сказать, винчестер-то накрылся!") + QStringLiteral("\r\n")
+            + QStringLiteral("Советую купить новый!")));
         break;
     case PassOutcome::NoDamage:
         break;

@@ -2,8 +2,8 @@
 // fresh antivirus, and the five outcomes of letting it pass.
 #pragma once
 
-#include "internet/Notice.h"
 #include "state/GameState.h"
+#include "state/Message.h"
 
 struct Part;
 struct Program;
@@ -29,14 +29,17 @@ bool catchVirus(GameState& g, RandomSource& random);
 
 // lblUnictozh: any installed antivirus and bases updated since the weekly reset.
 struct DestroyResult {
-    Notice notice;
+    Message message;
     bool closes; // the virus is gone and the virus screen closes; otherwise it stays open
 };
 DestroyResult destroyVirus(GameState& g);
 
+// What the virus takes from the account when it steals.
+inline constexpr Currency VirusTheft = Currency::fromRoubles(500);
+
 enum class PassOutcome {
     ProgramsDeleted = 1, // all programs deleted, the job lost
-    MoneyStolen,         // 500 roubles
+    MoneyStolen,         // VirusTheft
     BoardAndCpuLost,     // motherboard and processor
     DiskLost,            // the hard disk, then everything of ProgramsDeleted
     NoDamage,
@@ -55,7 +58,7 @@ struct VirusDamage {
 };
 
 struct PassResult {
-    std::vector<Notice> notices; // in the order they are shown
+    std::vector<Message> messages; // in the order they are shown
     VirusDamage damage;
 };
 // lblPropust: the infection message, then the outcome. The virus screen closes afterwards.

@@ -165,7 +165,7 @@ void VirusScreen::closeEvent(QCloseEvent* event)
 void VirusScreen::destroyVirus()
 {
     const DestroyResult result = ::destroyVirus(m_ctx.game);
-    m_ctx.dialogs().tell(this, result.notice.text, ProgramTitle, Dialogs::Icon::None);
+    showMessage(m_ctx.dialogs(), this, result.message);
     if (result.closes)
         closeScreen();
 }
@@ -175,8 +175,8 @@ void VirusScreen::letPass()
     const PassResult result = letVirusPass(m_ctx.game, drawPassOutcome(m_ctx.random()));
     showVirusDamage(m_main, result.damage);
     m_main.showMoney(); // a theft shows at once
-    for (const Notice& notice : result.notices)
-        m_ctx.dialogs().tell(this, notice.text, ProgramTitle, Dialogs::Icon::None);
+    for (const Message& message : result.messages)
+        showMessage(m_ctx.dialogs(), this, message);
     closeScreen();
 }
 

@@ -119,7 +119,7 @@ void DevelopmentTest::startChecksInTheirOrder()
     const auto message = startRefusal(g, {environment, item});
     QCOMPARE(message ? message->text : QString(), refusal);
     if (message)
-        QCOMPARE(message->icon, DevMessage::Icon::Exclamation);
+        QCOMPARE(message->icon, Message::Icon::Exclamation);
 }
 
 void DevelopmentTest::refusalAsksNoNameAndChangesNothing()
@@ -133,7 +133,7 @@ void DevelopmentTest::refusalAsksNoNameAndChangesNothing()
     QCOMPARE(start.message->text, hidden);
     QCOMPARE(name.asked, 0);
     QVERIFY(g == before);
-    QCOMPARE(DevMessage::caption(), QStringLiteral("Предупреждение"));
+    QCOMPARE(start.message->caption, QStringLiteral("Предупреждение"));
 }
 
 void DevelopmentTest::namedProjectStarts_data()
@@ -186,7 +186,7 @@ void DevelopmentTest::declinedNameEmptiesTheProject()
     const ProjectStart start = startProject(g, {}, ProjectList::Desktop, 1, cancel.fn());
     QVERIFY(!start.started);
     QCOMPARE(start.message->text, QStringLiteral("Товарищ, вы отказались от разработки приложения."));
-    QCOMPARE(start.message->icon, DevMessage::Icon::Information);
+    QCOMPARE(start.message->icon, Message::Icon::Information);
     QVERIFY(g.projectName.isEmpty());
     QCOMPARE(g.developing, toFlag(developingBefore));
     QCOMPARE(g.devProjectType, 5);

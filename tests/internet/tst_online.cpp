@@ -123,7 +123,7 @@ void OnlineTest::connectNeedsOneModemAndAnOperatingSystem()
     QCOMPARE(refusal.has_value(), !connects);
     if (refusal) {
         QCOMPARE(refusal->text, QStringLiteral("Товарищ, модем не установлен"));
-        QCOMPARE(refusal->kind, Notice::Kind::Warning);
+        QCOMPARE(*refusal, Message::warning(refusal->text));
     }
 }
 
@@ -446,7 +446,7 @@ void OnlineTest::servicesChargeAndSetTheirFlags()
         QVERIFY(!start.goesAhead);
         QVERIFY(start.refusal);
         QCOMPARE(start.refusal->text, refusal);
-        QCOMPARE(start.refusal->kind, Notice::Kind::Result);
+        QCOMPARE(*start.refusal, Message::plain(start.refusal->text));
         QVERIFY(g == before); // a refusal changes nothing
         return;
     }
@@ -455,7 +455,7 @@ void OnlineTest::servicesChargeAndSetTheirFlags()
     QVERIFY(g == before); // nothing happens before the page has loaded
     const ServiceEnd end = finishService(g, *service);
     QCOMPARE(end.message.text, message);
-    QCOMPARE(end.message.kind, Notice::Kind::Result);
+    QCOMPARE(end.message, Message::plain(end.message.text));
     QVERIFY(!end.saleLogLine);
     QCOMPARE(g.*flag, True);
     QCOMPARE(g.money, roubles(moneyAfter));

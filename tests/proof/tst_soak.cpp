@@ -506,7 +506,7 @@ void SoakPlayer::goOnline(bool sensibly)
     OnlineSession session;
     const GameState before = g;
     const bool oneModem = ownedIn(g, Category::Modem) == 1;
-    const std::optional<Notice> refusal = session.connect(g);
+    const std::optional<Message> refusal = session.connect(g);
     SOAK_COMPARE(refusal.has_value(), !(oneModem && anyInstalled(g, Section::OperatingSystem)));
     if (refusal) {
         refusedChangesNothing(before);

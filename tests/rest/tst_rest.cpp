@@ -44,7 +44,7 @@ void RestTest::activityRaisesMoodUpTo100()
     GameState g;
     g.mood = mood;
     g.money = Currency::fromRoubles(money);
-    QCOMPARE(chooseRestActivity(g, *restActivityNamed(label)), message);
+    QCOMPARE(chooseRestActivity(g, *restActivityNamed(label)), Message::plain(message));
     QCOMPARE(g.mood, moodAfter);
     QCOMPARE(g.money, Currency::fromRoubles(moneyAfter));
 }
@@ -66,7 +66,8 @@ void RestTest::tooLittleMoneyChangesNothing()
     g.mood = 40.0f;
     g.money = Currency::fromUnits(moneyUnits);
     const GameState before = g;
-    QCOMPARE(chooseRestActivity(g, *restActivityNamed(label)), QStringLiteral("Не хватает денег!"));
+    QCOMPARE(chooseRestActivity(g, *restActivityNamed(label)),
+             Message::plain(QStringLiteral("Не хватает денег!")));
     QVERIFY(g == before);
 }
 

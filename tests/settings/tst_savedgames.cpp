@@ -99,7 +99,7 @@ void SavedGamesTest::namesThatCannotBeSaved()
         return;
     QVERIFY2(problem->text.contains(named), qPrintable(problem->text));
     QCOMPARE(problem->caption, QStringLiteral("Предупреждение"));
-    QCOMPARE(problem->icon, SettingsNotice::Icon::Exclamation);
+    QCOMPARE(problem->icon, Message::Icon::Exclamation);
 
     // Nothing is written for a refused name.
     FixedFolder folder(m_dir->path());
@@ -268,7 +268,7 @@ void SavedGamesTest::failedSavesKeepThePreviousFile()
         changed.playerName = QStringLiteral("Ваня 漢字");
     else if (cause == "long")
         changed.projectName = QString(127, QLatin1Char('x'));
-    std::optional<SettingsNotice> failure;
+    std::optional<Message> failure;
     {
         std::optional<FullDisk> full;
         if (cause == "full")
@@ -283,7 +283,7 @@ void SavedGamesTest::failedSavesKeepThePreviousFile()
     QCOMPARE(folder.savedGames(), QStringList{"game.sav"}); // no temporary file left behind
 
     // A first save that fails leaves no file at all and does not speak of one.
-    std::optional<SettingsNotice> fresh;
+    std::optional<Message> fresh;
     {
         std::optional<FullDisk> full;
         if (cause == "full")
@@ -302,7 +302,7 @@ void SavedGamesTest::anUncreatableFolderIsReported()
     const auto failure = saveToFolder(playedGame(), folder, "game");
     QVERIFY(failure);
     QVERIFY2(failure->text.contains(QStringLiteral("не удалось создать папку")), qPrintable(failure->text));
-    QCOMPARE(failure->icon, SettingsNotice::Icon::Exclamation);
+    QCOMPARE(failure->icon, Message::Icon::Exclamation);
 }
 
 QTEST_GUILESS_MAIN(SavedGamesTest)

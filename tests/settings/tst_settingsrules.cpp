@@ -106,7 +106,7 @@ void SettingsRulesTest::ownMelodyMessageNamesThePlayer()
     QCOMPARE(notice->text, QStringLiteral("Извините, товарищ Петя, но эта настройка будет "
                                           "доступна только в следующей версии."));
     QCOMPARE(notice->caption, QStringLiteral("Предупреждение"));
-    QCOMPARE(notice->icon, SettingsNotice::Icon::Information);
+    QCOMPARE(notice->icon, Message::Icon::Information);
 }
 
 void SettingsRulesTest::confirmingSetsTheMelodyFlags_data()

@@ -45,12 +45,12 @@ GameState equippedPlayer()
     return g;
 }
 
-QStringList texts(const std::vector<Notice>& notices)
+QStringList texts(const std::vector<Message>& messages)
 {
     QStringList list;
-    for (const Notice& n : notices) {
+    for (const Message& n : messages) {
         list.append(n.text);
-        if (n.kind != Notice::Kind::Result)
+        if (n != Message::plain(n.text))
             list.append(QStringLiteral("(not a plain message)"));
     }
     return list;
@@ -159,13 +159,13 @@ void VirusTest::destroyingNeedsAnAntivirusAndFreshBases()
     const GameState before = g;
     const DestroyResult result = destroyVirus(g);
     QCOMPARE(result.closes, destroyed);
-    QCOMPARE(result.notice.kind, Notice::Kind::Result);
+    QCOMPARE(result.message, Message::plain(result.message.text));
     if (destroyed) {
-        QCOMPARE(result.notice.text, QStringLiteral("Вам удалось уничтожить вирус!"));
+        QCOMPARE(result.message.text, QStringLiteral("Вам удалось уничтожить вирус!"));
         QCOMPARE(g.virusActive, False);
         g.virusActive = True;
     } else {
-        QCOMPARE(result.notice.text, QStringLiteral("Антивирус не установлен или обновление "
+        QCOMPARE(result.message.text, QStringLiteral("Антивирус не установлен или обновление "
                                                     "антивирусных баз устарело!"));
     }
     QVERIFY(g == before); // nothing but the virus itself changes
@@ -216,7 +216,7 @@ void VirusTest::programLossDeletesEverythingAndTheJob()
     expected.hddFreeGb = 40.0f;
 
     const PassResult r = letVirusPass(g, PassOutcome::ProgramsDeleted);
-    QCOMPARE(texts(r.notices), (QStringList{infected, programsGone}));
+    QCOMPARE(texts(r.messages), (QStringList{infected, programsGone}));
     QVERIFY(g == expected); // skills, seniority per day, parts and money are untouched
     QCOMPARE(keysOf(r.damage.programsRemoved),
              (QStringList{"wXP", "DSVFP", "PrOffice", "Kasp"}));
@@ -246,7 +246,7 @@ void VirusTest::theftMayLeaveDebt()
     GameState expected = g;
     expected.money = Currency::fromRoubles(moneyAfter);
     const PassResult r = letVirusPass(g, PassOutcome::MoneyStolen);
-    QCOMPARE(texts(r.notices),
+    QCOMPARE(texts(r.messages),
              (QStringList{infected, QStringLiteral("Вирус перевёл с вашего счёта 500 р. Поздравляю!")}));
     QVERIFY(g == expected);
 }
@@ -259,7 +259,7 @@ void VirusTest::boardAndProcessorAreDestroyed()
     expected.cpuPentium4At2400 = False;
     const PassResult r = letVirusPass(g, PassOutcome::BoardAndCpuLost);
     QVERIFY(g == expected);
-    QCOMPARE(texts(r.notices),
+    QCOMPARE(texts(r.messages),
              (QStringList{infected, QStringLiteral("Товарищ Вася , в результате воздействия вируса "
                                                    "у вас накрылись плата ЦП и процессор.")}));
     QCOMPARE(labelsOf(r.damage.partsBuyable),
@@ -273,7 +273,7 @@ void VirusTest::diskLossRunsProgramLossInFull()
 {
     GameState g = equippedPlayer();
     const PassResult r = letVirusPass(g, PassOutcome::DiskLost);
-    QCOMPARE(texts(r.notices),
+    QCOMPARE(texts(r.messages),
              (QStringList{infected, programsGone,
                           QStringLiteral("Да, забыл сказать, винчестер-то накрылся!\r\n"
                                          "Советую купить новый!")}));
@@ -300,7 +300,7 @@ void VirusTest::noDamageOnlyTellsOfTheInfection()
     GameState g = equippedPlayer();
     const GameState before = g;
     const PassResult r = letVirusPass(g, PassOutcome::NoDamage);
-    QCOMPARE(texts(r.notices), QStringList{infected});
+    QCOMPARE(texts(r.messages), QStringList{infected});
     QVERIFY(g == before);
     QVERIFY(r.damage.partsBuyable.empty() && r.damage.programsRemoved.empty());
     QVERIFY(!r.damage.lblRab && !r.damage.diskUsed);

@@ -1,0 +1,67 @@
+// A rule's message reaches the player through one function: a question as a Yes/No box that
+// gives back the answer, anything else as a box with OK only; text, caption and icon as the
+// rule gave them.
+#include "support/GameHarness.h"
+
+#include "flow/Dialogs.h"
+#include "state/Message.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(Message::Icon)
+Q_DECLARE_METATYPE(Message::Buttons)
+
+class TestShowMessage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void showsTheMessageInItsBox_data()
+    {
+        QTest::addColumn<Message::Buttons>("buttons");
+        QTest::addColumn<Message::Icon>("icon");
+        QTest::addColumn<QList<bool>>("answers"); // the player's Yes/No answers, in order
+        QTest::addColumn<QString>("kind");        // the box the dialogs were asked for
+        QTest::addColumn<bool>("result");
+        QTest::addColumn<int>("answersLeft");
+        using B = Message::Buttons;
+        using I = Message::Icon;
+        QTest::newRow("OK, no icon") << B::Ok << I::None << QList<bool>{} << "tell" << false << 0;
+        QTest::newRow("OK, information") << B::Ok << I::Information << QList<bool>{} << "tell"
+                                         << false << 0;
+        QTest::newRow("OK, exclamation") << B::Ok << I::Exclamation << QList<bool>{} << "tell"
+                                         << false << 0;
+        QTest::newRow("OK takes no answer meant for a question")
+            << B::Ok << I::Question << QList<bool>{true} << "tell" << false << 1;
+        QTest::newRow("question answered Yes") << B::YesNo << I::Question << QList<bool>{true}
+                                               << "yesno" << true << 0;
+        QTest::newRow("question answered No") << B::YesNo << I::Question << QList<bool>{false}
+                                              << "yesno" << false << 0;
+        QTest::newRow("Yes/No with an exclamation mark")
+            << B::YesNo << I::Exclamation << QList<bool>{false, true} << "yesno" << false << 1;
+    }
+    void showsTheMessageInItsBox()
+    {
+        QFETCH(Message::Buttons, buttons);
+        QFETCH(Message::Icon, icon);
+        QFETCH(QList<bool>, answers);
+        QFETCH(QString, kind);
+        QFETCH(bool, result);
+        QFETCH(int, answersLeft);
+        ScriptedDialogs dialogs;
+        dialogs.yesNo = answers;
+        const Message message{QStringLiteral("Товарищ, текст"), QStringLiteral("Заголовок"), icon,
+                              buttons};
+        QCOMPARE(showMessage(dialogs, nullptr, message), result);
+        QCOMPARE(dialogs.asked.size(), 1);
+        const ScriptedDialogs::Asked& asked = dialogs.asked.first();
+        QCOMPARE(asked.kind, kind);
+        QCOMPARE(asked.text, message.text);
+        QCOMPARE(asked.caption, message.caption);
+        QCOMPARE(asked.icon, icon);
+        QCOMPARE(dialogs.yesNo.size(), answersLeft);
+        QVERIFY(!dialogs.ranOut);
+    }
+};
+
+QTEST_MAIN(TestShowMessage)
+#include "tst_showmessage.moc"
