@@ -3,7 +3,7 @@
 #include "support/GameHarness.h"
 
 #include "flow/Controls.h"
-#include "settings/SavedGames.h"
+#include "settings/SaveTestSupport.h"
 
 #include <QAction>
 #include <QDir>
@@ -41,15 +41,6 @@ QStringList tabChain(QWidget* window, QWidget* first)
     } while (at != first && names.size() < 100);
     return names;
 }
-
-class SaveFolderIn final : public SaveFolder {
-public:
-    explicit SaveFolderIn(QString path) : m_path(std::move(path)) {}
-    QString path() const override { return m_path; }
-
-private:
-    QString m_path;
-};
 } // namespace
 
 class TestKeyboard : public QObject {
@@ -59,7 +50,7 @@ private slots:
     void tabFollowsReadingOrder()
     {
         QTemporaryDir dir;
-        SaveFolderIn folder(dir.path());
+        FixedFolder folder(dir.path());
         FlowHarness h([&](GameContext& c) { c.services.saves = &folder; });
         MainScreen* s = h.newGame();
         QCOMPARE(tabChain(s, s->control("cmdMin")),
@@ -127,7 +118,7 @@ private slots:
         QFETCH(QString, dialog);
         QFETCH(QString, input);
         QTemporaryDir dir;
-        SaveFolderIn folder(dir.path());
+        FixedFolder folder(dir.path());
         FlowHarness h([&](GameContext& c) { c.services.saves = &folder; });
         MainScreen* s = h.newGame(QStringLiteral("Сохранённый"));
         QVERIFY(saveToFolder(h.game, folder, QStringLiteral("Игра")) == std::nullopt);
