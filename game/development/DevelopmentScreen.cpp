@@ -1,13 +1,12 @@
 #include "DevelopmentScreen.h"
 
-#include "ReadableWhenDisabled.h"
-
 #include "flow/ButtonPress.h"
 #include "flow/Colours.h"
 #include "flow/Controls.h"
 #include "flow/Dialogs.h"
 #include "flow/GameContext.h"
 #include "flow/MainScreen.h"
+#include "flow/ScreenKit.h"
 #include "settings/SchemePainter.h"
 #include "state/DailyTick.h"
 #include "state/GameState.h"
@@ -28,7 +27,7 @@
 #include <memory>
 
 namespace {
-constexpr int TitleHeight = 28, Gap = 8, OptionRow = 22;
+constexpr int TitleHeight = TitleBarHeight, Gap = 8, OptionRow = 22;
 constexpr int LeftWidth = 352, RightLeft = 2 * Gap + LeftWidth;
 constexpr int RightWidth = DevelopmentScreen::Width - RightLeft - Gap;
 
@@ -60,22 +59,12 @@ vuzedovi::PropertyBag backdropProperties()
     return bag;
 }
 
-vuzedovi::Tavorel* tavorel(QWidget* control)
-{
-    return qobject_cast<vuzedovi::Tavorel*>(control);
-}
-
 // Labels and options drawn straight on a gradient: no background of their own, yellow text.
 void onGradient(QWidget* w)
 {
     w->setAutoFillBackground(false);
-    setPaletteColours(w, {{QPalette::WindowText, QColor(255, 255, 0)},
-                          {QPalette::ButtonText, QColor(255, 255, 0)}});
-}
-
-QString shownLines(const QString& text)
-{
-    return QString(text).replace(QChar(13), QChar('\n'));
+    const QColor yellow = toQColor(DesignColours::LabelText);
+    setPaletteColours(w, {{QPalette::WindowText, yellow}, {QPalette::ButtonText, yellow}});
 }
 
 int selectedRow(const QListWidget* list)
@@ -123,13 +112,10 @@ private:
 } // namespace
 
 DevelopmentScreen::DevelopmentScreen(GameContext& context)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_ctx(context)
+    : QWidget(nullptr, ScreenWindow), m_ctx(context)
 {
-    setObjectName(QStringLiteral("frmRazrabotka"));
-    setWindowTitle(ProgramTitle);
-    setFixedSize(Width, Height);
-    setBackColour(this, DesignColours::WindowBody);
-    setForeColour(this, DesignColours::LabelText);
+    frameScreen(this, "frmRazrabotka", {Width, Height}, ProgramTitle);
+    setDarkBody(this);
     build();
     // A text shows as written (lblInform names the player's project): no markup, no pictures
     // fetched.
@@ -143,10 +129,9 @@ DevelopmentScreen::DevelopmentScreen(GameContext& context)
 
 void DevelopmentScreen::build()
 {
+    createTitleBar(this, Width, ProgramTitle);
+    createTitleButtons(this, Width);
     createTavorels(this, {
-        {"Tavorel27", nullptr, {0, 0, Width, TitleHeight}, titleBarProperties(ProgramTitle)},
-        {"cmdMin", "Tavorel27", {Width - 56, 3, 24, 22}, buttonProperties(QStringLiteral("-"))},
-        {"cmdClose", "Tavorel27", {Width - 28, 3, 24, 22}, buttonProperties(QStringLiteral("X"))},
         {"Tavorel1", nullptr, {Gap, EnvironmentsTop, LeftWidth, EnvironmentsHeight},
          panelProperties(QStringLiteral("Среды разработки приложений"))},
         {"Tavorel2", nullptr, ProjectsPlace, panelProperties(QStringLiteral("Типы приложений для разработки"))},
@@ -218,20 +203,12 @@ void DevelopmentScreen::build()
         onGradient(l);
         l->setWordWrap(true);
     }
-    m_progress = new QProgressBar(controlNamed(this, "Tavorel6"));
-    m_progress->setObjectName(QStringLiteral("prgRazrabotka"));
-    m_progress->setGeometry(8, 38, inner, 18);
-    m_progress->setRange(0, 1);
-    m_progress->setValue(0);
-    m_progress->setTextVisible(false);
-    setPaletteColours(m_progress, {{QPalette::Highlight, BarColours::Used},
-                                   {QPalette::Base, BarColours::Free}});
+    m_progress = createProgressBar(controlNamed(this, "Tavorel6"), "prgRazrabotka",
+                                   {8, 38, inner, 18}, 1);
 }
 
 void DevelopmentScreen::connectControls()
 {
-    connect(tavorel(controlNamed(this, "cmdMin")), &vuzedovi::Tavorel::Click, this,
-            [this] { showMinimized(); });
     // The close button leaves like "Да": a close button that did nothing would surprise.
     for (const char* name : {"Tavorel5", "cmdClose"})
         onPress(tavorel(controlNamed(this, name)), [this] { leave(); });
@@ -361,7 +338,8 @@ void DevelopmentScreen::chooseWebTechnology()
 
 void DevelopmentScreen::showRequirement()
 {
-    setCaption(controlNamed(this, "lblTrebovania"), shownLines(levelRequirement(selectedRow(m_projects))));
+    setCaption(controlNamed(this, "lblTrebovania"),
+               shownLines(levelRequirement(selectedRow(m_projects))));
 }
 
 DevChoice DevelopmentScreen::choice() const

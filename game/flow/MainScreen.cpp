@@ -7,6 +7,7 @@
 #include "Dialogs.h"
 #include "GameContext.h"
 #include "MainScreenPages.h"
+#include "ScreenKit.h"
 #include "ToolbarIcons.h"
 
 #include "state/GameState.h"
@@ -30,7 +31,7 @@
 
 namespace {
 
-constexpr int TitleHeight = 28, ToolbarHeight = 60;
+constexpr int TitleHeight = TitleBarHeight, ToolbarHeight = 60;
 
 // What a toolbar key does besides selecting its page.
 enum class KeyEffect { Page, Development, Internet, Rest, Menu };
@@ -81,29 +82,13 @@ constexpr MelodyTimerRow melodyTimers[] = {
     {"timMel2", &GameState::melody2On},
     {"timMel3", &GameState::melody3On},
 };
-
-QTimer* namedTimer(QObject* owner, const char* name, int intervalMs)
-{
-    auto* timer = new QTimer(owner);
-    timer->setObjectName(QString::fromLatin1(name));
-    timer->setInterval(intervalMs);
-    return timer;
-}
-
-vuzedovi::Tavorel* tavorel(QWidget* control)
-{
-    return qobject_cast<vuzedovi::Tavorel*>(control);
-}
 } // namespace
 
 MainScreen::MainScreen(GameContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_ctx(context)
+    : QWidget(parent, ScreenWindow), m_ctx(context)
 {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(ProgramTitle);
-    setFixedSize(Width, Height);
-    setBackColour(this, DesignColours::WindowBody);
-    setForeColour(this, DesignColours::LabelText);
+    frameScreen(this, "frmMain", {Width, Height}, ProgramTitle);
+    setDarkBody(this);
 
     m_timerMain = namedTimer(this, "TimerMain", 1000);
     m_tmrDviz = namedTimer(this, "tmrDviz", SlideIntervalMs);
@@ -129,11 +114,9 @@ MainScreen::~MainScreen() = default;
 
 void MainScreen::buildTitleBar()
 {
-    createTavorels(this, {
-        {"Tavorel27", nullptr, {0, 0, Width, TitleHeight}, titleBarProperties(ProgramTitle)},
-        {"cmdMin", "Tavorel27", {Width - 56, 3, 24, 22}, buttonProperties(QStringLiteral("-"))},
-        {"cmdClose", "Tavorel27", {Width - 28, 3, 24, 22}, buttonProperties(QStringLiteral("X"))},
-    });
+    // The close button has no action.
+    createTitleBar(this, Width, ProgramTitle);
+    createTitleButtons(this, Width);
 }
 
 void MainScreen::buildToolbar()
@@ -191,15 +174,11 @@ void MainScreen::buildConfirmButton(QWidget* page, int number)
 {
     QWidget* da = createTavorel(page, {pages[number].confirm, nullptr, ConfirmButtonPlace,
                                        buttonProperties(QStringLiteral("Да"))});
-    onPress(qobject_cast<vuzedovi::Tavorel*>(da), [this, number] { confirmPage(number); });
+    onPress(tavorel(da), [this, number] { confirmPage(number); });
 }
 
 void MainScreen::connectControls()
 {
-    // Title bar: minimise on Click; the close button has no action.
-    connect(tavorel(control("cmdMin")), &vuzedovi::Tavorel::Click, this,
-            [this] { showMinimized(); });
-
     m_slider = control<QSlider>("Slider1");
     m_slider->setValue(SliderStart);
     connect(m_slider, &QSlider::valueChanged, this, [this] { setClockFromSlider(); });

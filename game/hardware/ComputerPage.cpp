@@ -9,6 +9,7 @@
 #include "flow/GameContext.h"
 #include "flow/MainScreen.h"
 #include "flow/MainScreenPages.h"
+#include "flow/ScreenKit.h"
 #include "settings/ColourScheme.h"
 #include "state/GameState.h"
 
@@ -78,7 +79,8 @@ QWidget* partLabel(MainScreen& screen, const Part& p)
 }
 
 // A part's label: enabled while the part can be bought, disabled while it is owned, with its
-// normal background (no highlight) and, disabled, its caption dimmed towards the background.
+// normal background (no highlight) and, disabled, its caption faded into the background as the
+// scheme stands now.
 void showOwned(QWidget* label, bool owned, const GameState& g)
 {
     if (!label)
@@ -89,8 +91,7 @@ void showOwned(QWidget* label, bool owned, const GameState& g)
     const QColor text = toQColor(*colours.text), back = toQColor(*colours.background);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Disabled, QPalette::WindowText,
-                     QColor((text.red() + back.red()) / 2, (text.green() + back.green()) / 2,
-                            (text.blue() + back.blue()) / 2));
+                     *disabledTextColour(text, {back}, HalfwayFading));
     label->setPalette(palette);
 }
 

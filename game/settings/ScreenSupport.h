@@ -5,6 +5,7 @@
 #include "SettingsRules.h"
 
 #include "flow/Dialogs.h"
+#include "flow/ScreenKit.h"
 
 #include <QRect>
 
@@ -21,7 +22,7 @@ void tellNotice(Dialogs& dialogs, QWidget* parent, const SettingsNotice& notice)
 // Tavorel27 captioned title across its top (dragging it moves the window).
 void buildDialogFrame(QWidget* widget, const char* name, const QString& title, int width,
                       int height);
-inline constexpr int DialogTitleHeight = 28;
+inline constexpr int DialogTitleHeight = TitleBarHeight;
 
 // A Tavorel action button: a press (KeyUp) runs action.
 vuzedovi::Tavorel* actionButton(QWidget* parent, const char* name, const QString& caption,

@@ -13,6 +13,7 @@
 #include "flow/GameContext.h"
 #include "flow/MainScreen.h"
 #include "flow/MainScreenPages.h"
+#include "flow/ScreenKit.h"
 #include "hardware/ComputerPage.h"
 #include "settings/ColourScheme.h"
 #include "state/GameState.h"
@@ -103,15 +104,8 @@ void buildRequirements(QWidget& page)
     picture->setGeometry((RequirementsPlace.width() - 48) / 2, 210, 48, 48);
     picture->setPixmap(pictures->picture(PictureResting));
 
-    auto* bar = new QProgressBar(panel);
-    bar->setObjectName(QStringLiteral("prgVint"));
+    QProgressBar* bar = createProgressBar(panel, "prgVint", {8, 286, width - 52, 22});
     bar->setToolTip(QStringLiteral("Занятое место на жёстком диске"));
-    bar->setGeometry(8, 286, width - 52, 22);
-    bar->setRange(0, 100);
-    bar->setValue(0);
-    bar->setTextVisible(false);
-    setPaletteColours(bar, {{QPalette::Highlight, BarColours::Used},
-                            {QPalette::Base, BarColours::Free}});
 }
 
 void showPicture(MainScreen& screen, int number)
@@ -165,12 +159,6 @@ void addCatalogue(MainScreen& screen)
     }
 }
 } // namespace
-
-void showLines(QLabel* label, const QString& text)
-{
-    if (label)
-        label->setText(QString(text).replace(QChar(13), QLatin1Char('\n')));
-}
 
 void showInstallResult(MainScreen& screen, const InstallResult& result)
 {

@@ -5,13 +5,8 @@
 struct GameContext;
 struct InstallResult;
 class MainScreen;
-class QLabel;
-class QString;
 
 void installSoftwarePage(GameContext& context);
-
-// Shows a text whose lines are joined by carriage returns: the label breaks its lines there.
-void showLines(QLabel* label, const QString& text);
 
 // What an install or a remove changed, on the software page: its indicator and the disk bar.
 void showInstallResult(MainScreen& screen, const InstallResult& result);

@@ -9,6 +9,7 @@
 #include "flow/Dialogs.h"
 #include "flow/GameContext.h"
 #include "flow/MainScreen.h"
+#include "flow/ScreenKit.h"
 
 #include "hardware/Parts.h"
 #include "software/Programs.h"
@@ -69,12 +70,10 @@ constexpr DamageCaption damageCaptions[] = {
 } // namespace
 
 VirusScreen::VirusScreen(GameContext& context, MainScreen& mainScreen, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_ctx(context), m_main(mainScreen)
+    : QWidget(parent, ScreenWindow), m_ctx(context), m_main(mainScreen)
 {
-    setObjectName(QStringLiteral("frmVirus"));
-    setWindowTitle(ProgramTitle);
+    frameScreen(this, "frmVirus", {Width, Height}, ProgramTitle);
     setWindowModality(Qt::ApplicationModal);
-    setFixedSize(Width, Height);
     // Only the star is the window; outside it there is nothing, not even a background.
     setAttribute(Qt::WA_TranslucentBackground);
     setMask(QRegion(outline(), Qt::WindingFill));
@@ -119,11 +118,11 @@ void VirusScreen::paintEvent(QPaintEvent*)
     star.addPolygon(QPolygonF(outline()));
     star.closeSubpath();
     QRadialGradient glow(QPointF(365, 260), 200);
-    glow.setColorAt(0, QColor(96, 0, 0));
-    glow.setColorAt(1, QColor(8, 0, 0));
+    glow.setColorAt(0, PictureColours::VirusGlowCentre);
+    glow.setColorAt(1, PictureColours::VirusGlowEdge);
     p.fillPath(star, glow);
-    // The outline runs along the polygon, as the original's line controls did.
-    p.setPen(QPen(QColor(255, 255, 0), 2));
+    // The outline runs along the polygon.
+    p.setPen(QPen(PictureColours::Yellow, 2));
     p.drawPolygon(outline(), Qt::WindingFill);
 }
 
