@@ -94,7 +94,7 @@ void addCatalogue(MainScreen& screen)
 void showJobLine(MainScreen& screen)
 {
     if (const auto line = jobLineForPay(screen.context().game.dailyPay))
-        setCaption(screen.control("lblRab"), *line);
+        screen.showJobLine(*line);
 }
 
 // A new or loaded game: only the job held is disabled, and the home page names it.

@@ -200,8 +200,8 @@ private:
 void showExperience(MainScreen& screen)
 {
     const StatusLabels status = recomputeExperience(screen.context().game);
-    setCaption(screen.control("lblStatus"), status.lblStatus);
-    setCaption(screen.control("lblOpit"), status.lblOpit);
+    screen.showStatus(status.lblStatus);
+    screen.showExperience(status.lblOpit);
 }
 } // namespace
 

@@ -11,10 +11,10 @@
 #include "ToolbarIcons.h"
 
 #include "state/GameState.h"
-#include "state/NumberFormat.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -191,6 +191,8 @@ void MainScreen::connectControls()
     m_lblLegenda = control<QLabel>("lblLegenda");
     m_lblPO->installEventFilter(this);
     m_lblLegenda->installEventFilter(this);
+    connect(control<QComboBox>("cmbProgrObesp"), &QComboBox::textActivated, this,
+            &MainScreen::softwareSectionChosen);
 }
 
 void MainScreen::load()
@@ -274,34 +276,6 @@ void MainScreen::dailyTick()
     // The development screen shows the project's progress.
     if (day.development)
         emit developmentAdvanced(*day.development);
-}
-
-void MainScreen::showPlayerLabels(const PlayerLabels& labels)
-{
-    setCaption(control("lblName"), labels.lblName);
-    setCaption(control("lblStatus"), labels.lblStatus);
-    setCaption(control("lblOpit"), labels.lblOpit);
-    setCaption(control("lblRab"), labels.lblRab);
-    setCaption(control("lblDengi"), labels.lblDengi);
-}
-
-void MainScreen::showClockLabels(const ClockLabels& labels)
-{
-    setCaption(control("Label1"), labels.label1);
-    setCaption(control("lblStazh"), labels.lblStazh);
-    setMoodBar(labels.moodBar);
-    setCaption(control("lblPercent"), labels.lblPercent);
-}
-
-void MainScreen::showMoney()
-{
-    setCaption(control("lblDengi"), withSignPosition(m_ctx.game.money));
-}
-
-void MainScreen::showMood()
-{
-    setMoodBar(m_ctx.game.mood);
-    setCaption(control("lblPercent"), moodPercentText(m_ctx.game.mood));
 }
 
 void MainScreen::comeBack()

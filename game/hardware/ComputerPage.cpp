@@ -14,7 +14,6 @@
 #include "state/GameState.h"
 
 #include <QLabel>
-#include <QProgressBar>
 
 #include <algorithm>
 
@@ -129,32 +128,11 @@ void addCatalogue(MainScreen& screen)
 void confirm(MainScreen& screen)
 {
     const ComputerConfirmed shown = confirmComputer(screen.context().game);
-    showDiskBar(screen, shown.prgVint);
-    showComputerSummary(screen, shown.summary, false);
-    setCaption(screen.control("lblObiomVint"), shown.lblObiomVint);
+    screen.showDiskBar(shown.prgVint);
+    screen.showComputerSummary(shown.summary, false);
+    screen.showDiskCapacity(shown.lblObiomVint);
 }
 } // namespace
-
-void showDiskBar(MainScreen& screen, const DiskBar& bar)
-{
-    auto* prgVint = screen.control<QProgressBar>("prgVint");
-    if (!prgVint)
-        return;
-    if (bar.maximum)
-        prgVint->setRange(0, *bar.maximum);
-    prgVint->setValue(std::clamp(bar.value, 0, prgVint->maximum()));
-}
-
-void showComputerSummary(MainScreen& screen, const ComputerSummary& summary, bool clearAbsent)
-{
-    for (const CategoryInfo& c : categories) {
-        const std::optional<QString>& caption = summary[size_t(c.category)];
-        if (caption || clearAbsent) {
-            if (QWidget* label = screen.control(c.summaryLabel))
-                setCaption(label, caption.value_or(QString()));
-        }
-    }
-}
 
 void refreshComputer(MainScreen& screen)
 {
@@ -162,9 +140,9 @@ void refreshComputer(MainScreen& screen)
     capacityFromOwnedDisk(g);
     for (const Part& p : parts)
         showOwned(partLabel(screen, p), isSet(g.*p.owned), g);
-    showDiskBar(screen, diskBar(g));
-    setCaption(screen.control("lblObiomVint"), QString::number(g.hddCapacityGb));
-    showComputerSummary(screen, computerSummary(g), true);
+    screen.showDiskBar(diskBar(g));
+    screen.showDiskCapacity(QString::number(g.hddCapacityGb));
+    screen.showComputerSummary(computerSummary(g), true);
 }
 
 void installComputerPage(GameContext& context)

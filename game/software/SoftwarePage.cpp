@@ -14,11 +14,9 @@
 #include "flow/MainScreen.h"
 #include "flow/MainScreenPages.h"
 #include "flow/ScreenKit.h"
-#include "hardware/ComputerPage.h"
 #include "settings/ColourScheme.h"
 #include "state/GameState.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
 
@@ -149,14 +147,11 @@ void addCatalogue(MainScreen& screen)
     screen.addCatalogue(std::move(table));
 
     // The home page's list of installed software, section by section.
-    if (auto* list = screen.control<QComboBox>("cmbProgrObesp")) {
-        QObject::connect(list, &QComboBox::textActivated, &screen,
-                         [&screen, &g](const QString& entry) {
-                             if (const std::optional<Section> s = sectionForEntry(entry))
-                                 showLines(screen.control<QLabel>("lblProgrObesp"),
-                                           installedList(g, *s));
-                         });
-    }
+    QObject::connect(&screen, &MainScreen::softwareSectionChosen, &screen,
+                     [&screen, &g](const QString& entry) {
+                         if (const std::optional<Section> s = sectionForEntry(entry))
+                             screen.showInstalledSoftware(installedList(g, *s));
+                     });
 }
 } // namespace
 
@@ -167,7 +162,7 @@ void showInstallResult(MainScreen& screen, const InstallResult& result)
             shape->setVisible(result.indicator->visible);
     }
     if (result.prgVint)
-        showDiskBar(screen, *result.prgVint);
+        screen.showDiskBar(*result.prgVint);
 }
 
 void refreshSoftware(MainScreen& screen)
@@ -178,10 +173,7 @@ void refreshSoftware(MainScreen& screen)
             shape->setVisible(isSet(g.*p.installed));
     }
     // The installed list shows the game it was picked in: a new or loaded game starts it over.
-    if (auto* list = screen.control<QComboBox>("cmbProgrObesp"))
-        list->setCurrentIndex(-1);
-    if (auto* installed = screen.control<QLabel>("lblProgrObesp"))
-        installed->setText(QStringLiteral("."));
+    screen.clearInstalledSoftware();
 }
 
 void installSoftwarePage(GameContext& context)

@@ -1,5 +1,5 @@
 // Page 4 of the main screen: the software catalogue with its requirements panel and disk bar,
-// the installation dialog it opens, and the home page's list of installed software.
+// the installation dialog it opens, and what the home page's list of installed software shows.
 #pragma once
 
 struct GameContext;

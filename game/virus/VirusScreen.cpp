@@ -21,7 +21,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QProgressBar>
 #include <QRadialGradient>
 #include <QRegion>
 
@@ -57,15 +56,15 @@ QLabel* makeLabel(QWidget* parent, const TextLabel& t, int points)
     return label;
 }
 
-// The captions the damage sets on the main screen, by label.
-struct DamageCaption {
-    const char* label;
+// The lines of the computer summary the damage rewrites.
+struct DamagedSummaryLine {
+    Category category;
     std::optional<QString> VirusDamage::*caption;
 };
-constexpr DamageCaption damageCaptions[] = {
-    {"lblRab", &VirusDamage::lblRab},       {"lblMBoard", &VirusDamage::lblMBoard},
-    {"lblProc", &VirusDamage::lblProc},     {"lblVint", &VirusDamage::lblVint},
-    {"lblObiomVint", &VirusDamage::lblObiomVint},
+constexpr DamagedSummaryLine damagedSummary[] = {
+    {Category::Motherboard, &VirusDamage::lblMBoard},
+    {Category::Processor, &VirusDamage::lblProc},
+    {Category::HardDisk, &VirusDamage::lblVint},
 };
 } // namespace
 
@@ -187,26 +186,20 @@ void VirusScreen::closeScreen()
 
 void showVirusDamage(MainScreen& main, const VirusDamage& damage)
 {
-    for (const Program* program : damage.programsRemoved) {
-        if (QWidget* mark = main.control(program->indicator))
-            mark->hide();
+    for (const Program* program : damage.programsRemoved)
+        main.showInstalled(*program, false);
+    for (const Part* part : damage.partsBuyable)
+        main.enableCatalogueEntry(QString::fromLatin1(part->label));
+    if (damage.jobSelectable)
+        main.enableCatalogueEntry(*damage.jobSelectable);
+    if (damage.diskUsed)
+        main.showDiskUsed(*damage.diskUsed);
+    if (damage.lblRab)
+        main.showJobLine(*damage.lblRab);
+    for (const DamagedSummaryLine& line : damagedSummary) {
+        if (damage.*line.caption)
+            main.showSummaryLine(line.category, *(damage.*line.caption));
     }
-    for (const Part* part : damage.partsBuyable) {
-        if (QWidget* label = main.control(part->label))
-            label->setEnabled(true);
-    }
-    if (damage.jobSelectable) {
-        if (QWidget* job = main.findChild<QWidget*>(*damage.jobSelectable))
-            job->setEnabled(true);
-    }
-    if (damage.diskUsed) {
-        if (auto* bar = main.control<QProgressBar>("prgVint"))
-            bar->setValue(*damage.diskUsed);
-    }
-    for (const DamageCaption& c : damageCaptions) {
-        if (!(damage.*c.caption))
-            continue;
-        if (QWidget* label = main.control(c.label))
-            setCaption(label, *(damage.*c.caption));
-    }
+    if (damage.lblObiomVint)
+        main.showDiskCapacity(*damage.lblObiomVint);
 }
