@@ -25,6 +25,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 constexpr int TitleHeight = TitleBarHeight, Gap = 8, OptionRow = 22;
@@ -77,6 +78,36 @@ QString selectedText(const QListWidget* list)
 {
     const QList<QListWidgetItem*> selected = list->selectedItems();
     return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+// An option array on a panel, one option under the other, each named `name` with its index.
+QButtonGroup* createOptions(QWidget* screen, const char* name, const char* panel, int width,
+                            const std::vector<const char*>& captions)
+{
+    auto* group = new QButtonGroup(screen);
+    for (int i = 0; i < int(captions.size()); ++i) {
+        auto* option = new QRadioButton(QString::fromUtf8(captions[size_t(i)]),
+                                        controlNamed(screen, panel));
+        option->setObjectName(QString::fromLatin1(name));
+        option->setProperty("Index", i);
+        option->setGeometry(14, 30 + i * OptionRow, width - 28, OptionRow - 2);
+        onGradient(option);
+        group->addButton(option, i);
+    }
+    return group;
+}
+
+// A list of levels on its panel. Nothing is chosen to develop until an environment or a web
+// technology is.
+QListWidget* createList(QWidget* screen, const char* name, const char* panel, const QRect& place)
+{
+    auto* list = new QListWidget(controlNamed(screen, panel));
+    list->setObjectName(QString::fromLatin1(name));
+    list->setGeometry(10, 30, place.width() - 20, place.height() - 40);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    setListBoxColours(list, DesignColours::LabelBack, DesignColours::LabelText);
+    list->setEnabled(false);
+    return list;
 }
 
 // Takes the choice away from an exclusive group of options.
@@ -143,27 +174,27 @@ void DevelopmentScreen::build()
     });
 
     // The environments and the web technologies: two option arrays, each its own choice.
-    m_environments = new QButtonGroup(this);
-    for (int i = 0; i < EnvironmentCount; ++i) {
-        auto* option = new QRadioButton(QString::fromUtf8(environments[size_t(i)].caption),
-                                        controlNamed(this, "Tavorel1"));
-        option->setObjectName(QStringLiteral("optDS"));
-        option->setProperty("Index", i);
-        option->setGeometry(14, 30 + i * OptionRow, LeftWidth - 28, OptionRow - 2);
-        onGradient(option);
-        m_environments->addButton(option, i);
-    }
-    m_webTechnologies = new QButtonGroup(this);
-    for (int i = 0; i < int(webTechnologies.size()); ++i) {
-        auto* option = new QRadioButton(QString::fromUtf8(webTechnologies[size_t(i)].caption),
-                                        controlNamed(this, "Tavorel3"));
-        option->setObjectName(QStringLiteral("optWeb"));
-        option->setProperty("Index", i);
-        option->setGeometry(14, 30 + i * OptionRow, RightWidth - 28, OptionRow - 2);
-        onGradient(option);
-        m_webTechnologies->addButton(option, i);
-    }
+    std::vector<const char*> environmentCaptions, webCaptions;
+    for (const DevEnvironment& environment : environments)
+        environmentCaptions.push_back(environment.caption);
+    for (const WebTechnology& technology : webTechnologies)
+        webCaptions.push_back(technology.caption);
+    m_environments = createOptions(this, "optDS", "Tavorel1", LeftWidth, environmentCaptions);
+    m_webTechnologies = createOptions(this, "optWeb", "Tavorel3", RightWidth, webCaptions);
 
+    buildNotice();
+    m_projects = createList(this, "lstTipProj", "Tavorel2", ProjectsPlace);
+    for (const DesktopLevel& level : desktopLevels)
+        m_projects->addItem(QString::fromUtf8(level.item));
+    m_web = createList(this, "lstWeb", "Tavorel4", WebLevelsPlace);
+    for (const WebLevel& level : webLevels)
+        m_web->addItem(QString::fromUtf8(level.item));
+    buildProject();
+}
+
+// Picture1: the notice that an environment hides some of the project types.
+void DevelopmentScreen::buildNotice()
+{
     auto* notice = new QFrame(this);
     notice->setObjectName(QStringLiteral("Picture1"));
     notice->setGeometry(NoticePlace);
@@ -174,24 +205,11 @@ void DevelopmentScreen::build()
                                         LabelKind::Value});
     label3->setWordWrap(true);
     notice->hide();
+}
 
-    const auto makeList = [this](const char* name, const char* panel, const QRect& place) {
-        auto* list = new QListWidget(controlNamed(this, panel));
-        list->setObjectName(QString::fromLatin1(name));
-        list->setGeometry(10, 30, place.width() - 20, place.height() - 40);
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
-        setListBoxColours(list, DesignColours::LabelBack, DesignColours::LabelText);
-        // Nothing is chosen to develop until an environment or a web technology is.
-        list->setEnabled(false);
-        return list;
-    };
-    m_projects = makeList("lstTipProj", "Tavorel2", ProjectsPlace);
-    for (const DesktopLevel& level : desktopLevels)
-        m_projects->addItem(QString::fromUtf8(level.item));
-    m_web = makeList("lstWeb", "Tavorel4", WebLevelsPlace);
-    for (const WebLevel& level : webLevels)
-        m_web->addItem(QString::fromUtf8(level.item));
-
+// The requirements, and the project under way with its progress.
+void DevelopmentScreen::buildProject()
+{
     const int inner = RightWidth - 16;
     createLabels(this, {
         {"lblTrebovania", "lblTr", {8, 4, inner, RequirementsPlace.height() - 8}, "", LabelKind::Value},
