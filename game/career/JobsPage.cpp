@@ -3,7 +3,6 @@
 // line of the current pay on the home page.
 #include "JobsPage.h"
 
-#include "FadeWhenDisabled.h"
 #include "Jobs.h"
 
 #include "flow/CatalogueLabels.h"
@@ -12,6 +11,7 @@
 #include "flow/GameContext.h"
 #include "flow/MainScreen.h"
 #include "flow/MainScreenPages.h"
+#include "flow/ScreenKit.h"
 #include "settings/ColourScheme.h"
 #include "state/GameState.h"
 
@@ -24,11 +24,6 @@ constexpr QRect RequirementsPlace{2 * Gap + 300, Gap, PageWidth - 3 * Gap - 300,
                                   OffersPlace.height()};
 constexpr QRect VerdictPlace{RequirementsPlace.left(), RequirementsPlace.bottom() + 1 + Gap,
                              RequirementsPlace.width(), 40};
-
-QString shownLines(const QString& text)
-{
-    return QString(text).replace(QChar(13), QChar('\n'));
-}
 
 vuzedovi::PropertyBag verdictProperties()
 {
@@ -52,7 +47,7 @@ void buildJobsPage(const GameState& g, QWidget& page)
         setBackColour(l, *colours.background);
         setForeColour(l, *colours.text);
         l->setCursor(Qt::PointingHandCursor);
-        fadeWhenDisabled(l);
+        fadeWhenDisabled(l, HalfwayFading);
     }
     QLabel* treb = createLabel(&page, {"lblTreb", "Tavorel7",
                                        {12, PanelCaptionHeight + 4, RequirementsPlace.width() - 24,
@@ -99,7 +94,7 @@ void addCatalogue(MainScreen& screen)
 void showJobLine(MainScreen& screen)
 {
     if (const auto line = jobLineForPay(screen.context().game.dailyPay))
-        setCaption(screen.control("lblRab"), *line);
+        screen.showJobLine(*line);
 }
 
 // A new or loaded game: only the job held is disabled, and the home page names it.

@@ -6,7 +6,6 @@
 #include "TrainingPage.h"
 
 #include "Courses.h"
-#include "FadeWhenDisabled.h"
 #include "Skills.h"
 
 #include "flow/CatalogueLabels.h"
@@ -15,6 +14,7 @@
 #include "flow/GameContext.h"
 #include "flow/MainScreen.h"
 #include "flow/MainScreenPages.h"
+#include "flow/ScreenKit.h"
 #include "settings/ColourScheme.h"
 #include "state/GameState.h"
 
@@ -62,12 +62,6 @@ constexpr QRect StatusPlace{Gap, ConfirmButtonPlace.top(), DescriptionPlace.widt
                             ConfirmButtonPlace.height()};
 
 constexpr int TrainingTickMs = 250;
-
-// Multi-line texts keep their lines apart with a carriage return; a label breaks on newlines.
-QString shownLines(const QString& text)
-{
-    return QString(text).replace(QChar(13), QChar('\n'));
-}
 
 class Training : public QObject {
 public:
@@ -118,7 +112,7 @@ private:
                 setBackColour(l, *colours.background);
                 setForeColour(l, *colours.text);
                 l->setCursor(Qt::PointingHandCursor);
-                fadeWhenDisabled(l);
+                fadeWhenDisabled(l, HalfwayFading);
                 if (c.toolTip)
                     l->setToolTip(QString::fromUtf8(c.toolTip));
             }
@@ -137,19 +131,11 @@ private:
         auto* status = static_cast<QLabel*>(controlNamed(&m_page, "Label2"));
         setBackColour(status, DesignColours::WindowBody);
 
-        m_bar = new QProgressBar(controlNamed(&m_page, "lblPanel"));
-        m_bar->setObjectName(QStringLiteral("prgObuchenie"));
-        m_bar->setGeometry(12, 84, inner, 16);
-        m_bar->setRange(0, 100);
-        m_bar->setValue(0);
-        m_bar->setTextVisible(false);
-        setPaletteColours(m_bar, {{QPalette::Highlight, BarColours::Used},
-                                  {QPalette::Base, BarColours::Free}});
+        m_bar = createProgressBar(controlNamed(&m_page, "lblPanel"), "prgObuchenie",
+                                  {12, 84, inner, 16});
         m_bar->hide();
 
-        m_timer = new QTimer(&m_page);
-        m_timer->setObjectName(QStringLiteral("tmrObuchenie"));
-        m_timer->setInterval(TrainingTickMs);
+        m_timer = namedTimer(&m_page, "tmrObuchenie", TrainingTickMs);
     }
 
     QWidget* label(const Course& c) const { return controlNamed(&m_page, c.label); }
@@ -214,8 +200,8 @@ private:
 void showExperience(MainScreen& screen)
 {
     const StatusLabels status = recomputeExperience(screen.context().game);
-    setCaption(screen.control("lblStatus"), status.lblStatus);
-    setCaption(screen.control("lblOpit"), status.lblOpit);
+    screen.showStatus(status.lblStatus);
+    screen.showExperience(status.lblOpit);
 }
 } // namespace
 

@@ -1,13 +1,12 @@
 #include "DevelopmentScreen.h"
 
-#include "ReadableWhenDisabled.h"
-
 #include "flow/ButtonPress.h"
 #include "flow/Colours.h"
 #include "flow/Controls.h"
 #include "flow/Dialogs.h"
 #include "flow/GameContext.h"
 #include "flow/MainScreen.h"
+#include "flow/ScreenKit.h"
 #include "settings/SchemePainter.h"
 #include "state/DailyTick.h"
 #include "state/GameState.h"
@@ -26,9 +25,10 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
-constexpr int TitleHeight = 28, Gap = 8, OptionRow = 22;
+constexpr int TitleHeight = TitleBarHeight, Gap = 8, OptionRow = 22;
 constexpr int LeftWidth = 352, RightLeft = 2 * Gap + LeftWidth;
 constexpr int RightWidth = DevelopmentScreen::Width - RightLeft - Gap;
 
@@ -60,22 +60,12 @@ vuzedovi::PropertyBag backdropProperties()
     return bag;
 }
 
-vuzedovi::Tavorel* tavorel(QWidget* control)
-{
-    return qobject_cast<vuzedovi::Tavorel*>(control);
-}
-
 // Labels and options drawn straight on a gradient: no background of their own, yellow text.
 void onGradient(QWidget* w)
 {
     w->setAutoFillBackground(false);
-    setPaletteColours(w, {{QPalette::WindowText, QColor(255, 255, 0)},
-                          {QPalette::ButtonText, QColor(255, 255, 0)}});
-}
-
-QString shownLines(const QString& text)
-{
-    return QString(text).replace(QChar(13), QChar('\n'));
+    const QColor yellow = toQColor(DesignColours::LabelText);
+    setPaletteColours(w, {{QPalette::WindowText, yellow}, {QPalette::ButtonText, yellow}});
 }
 
 int selectedRow(const QListWidget* list)
@@ -88,6 +78,36 @@ QString selectedText(const QListWidget* list)
 {
     const QList<QListWidgetItem*> selected = list->selectedItems();
     return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+// An option array on a panel, one option under the other, each named `name` with its index.
+QButtonGroup* createOptions(QWidget* screen, const char* name, const char* panel, int width,
+                            const std::vector<const char*>& captions)
+{
+    auto* group = new QButtonGroup(screen);
+    for (int i = 0; i < int(captions.size()); ++i) {
+        auto* option = new QRadioButton(QString::fromUtf8(captions[size_t(i)]),
+                                        controlNamed(screen, panel));
+        option->setObjectName(QString::fromLatin1(name));
+        option->setProperty("Index", i);
+        option->setGeometry(14, 30 + i * OptionRow, width - 28, OptionRow - 2);
+        onGradient(option);
+        group->addButton(option, i);
+    }
+    return group;
+}
+
+// A list of levels on its panel. Nothing is chosen to develop until an environment or a web
+// technology is.
+QListWidget* createList(QWidget* screen, const char* name, const char* panel, const QRect& place)
+{
+    auto* list = new QListWidget(controlNamed(screen, panel));
+    list->setObjectName(QString::fromLatin1(name));
+    list->setGeometry(10, 30, place.width() - 20, place.height() - 40);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    setListBoxColours(list, DesignColours::LabelBack, DesignColours::LabelText);
+    list->setEnabled(false);
+    return list;
 }
 
 // Takes the choice away from an exclusive group of options.
@@ -123,13 +143,10 @@ private:
 } // namespace
 
 DevelopmentScreen::DevelopmentScreen(GameContext& context)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_ctx(context)
+    : QWidget(nullptr, ScreenWindow), m_ctx(context)
 {
-    setObjectName(QStringLiteral("frmRazrabotka"));
-    setWindowTitle(ProgramTitle);
-    setFixedSize(Width, Height);
-    setBackColour(this, DesignColours::WindowBody);
-    setForeColour(this, DesignColours::LabelText);
+    frameScreen(this, "frmRazrabotka", {Width, Height}, ProgramTitle);
+    setDarkBody(this);
     build();
     // A text shows as written (lblInform names the player's project): no markup, no pictures
     // fetched.
@@ -143,10 +160,9 @@ DevelopmentScreen::DevelopmentScreen(GameContext& context)
 
 void DevelopmentScreen::build()
 {
+    createTitleBar(this, Width, ProgramTitle);
+    createTitleButtons(this, Width);
     createTavorels(this, {
-        {"Tavorel27", nullptr, {0, 0, Width, TitleHeight}, titleBarProperties(ProgramTitle)},
-        {"cmdMin", "Tavorel27", {Width - 56, 3, 24, 22}, buttonProperties(QStringLiteral("-"))},
-        {"cmdClose", "Tavorel27", {Width - 28, 3, 24, 22}, buttonProperties(QStringLiteral("X"))},
         {"Tavorel1", nullptr, {Gap, EnvironmentsTop, LeftWidth, EnvironmentsHeight},
          panelProperties(QStringLiteral("Среды разработки приложений"))},
         {"Tavorel2", nullptr, ProjectsPlace, panelProperties(QStringLiteral("Типы приложений для разработки"))},
@@ -158,27 +174,27 @@ void DevelopmentScreen::build()
     });
 
     // The environments and the web technologies: two option arrays, each its own choice.
-    m_environments = new QButtonGroup(this);
-    for (int i = 0; i < EnvironmentCount; ++i) {
-        auto* option = new QRadioButton(QString::fromUtf8(environments[size_t(i)].caption),
-                                        controlNamed(this, "Tavorel1"));
-        option->setObjectName(QStringLiteral("optDS"));
-        option->setProperty("Index", i);
-        option->setGeometry(14, 30 + i * OptionRow, LeftWidth - 28, OptionRow - 2);
-        onGradient(option);
-        m_environments->addButton(option, i);
-    }
-    m_webTechnologies = new QButtonGroup(this);
-    for (int i = 0; i < int(webTechnologies.size()); ++i) {
-        auto* option = new QRadioButton(QString::fromUtf8(webTechnologies[size_t(i)].caption),
-                                        controlNamed(this, "Tavorel3"));
-        option->setObjectName(QStringLiteral("optWeb"));
-        option->setProperty("Index", i);
-        option->setGeometry(14, 30 + i * OptionRow, RightWidth - 28, OptionRow - 2);
-        onGradient(option);
-        m_webTechnologies->addButton(option, i);
-    }
+    std::vector<const char*> environmentCaptions, webCaptions;
+    for (const DevEnvironment& environment : environments)
+        environmentCaptions.push_back(environment.caption);
+    for (const WebTechnology& technology : webTechnologies)
+        webCaptions.push_back(technology.caption);
+    m_environments = createOptions(this, "optDS", "Tavorel1", LeftWidth, environmentCaptions);
+    m_webTechnologies = createOptions(this, "optWeb", "Tavorel3", RightWidth, webCaptions);
 
+    buildNotice();
+    m_projects = createList(this, "lstTipProj", "Tavorel2", ProjectsPlace);
+    for (const DesktopLevel& level : desktopLevels)
+        m_projects->addItem(QString::fromUtf8(level.item));
+    m_web = createList(this, "lstWeb", "Tavorel4", WebLevelsPlace);
+    for (const WebLevel& level : webLevels)
+        m_web->addItem(QString::fromUtf8(level.item));
+    buildProject();
+}
+
+// Picture1: the notice that an environment hides some of the project types.
+void DevelopmentScreen::buildNotice()
+{
     auto* notice = new QFrame(this);
     notice->setObjectName(QStringLiteral("Picture1"));
     notice->setGeometry(NoticePlace);
@@ -189,24 +205,11 @@ void DevelopmentScreen::build()
                                         LabelKind::Value});
     label3->setWordWrap(true);
     notice->hide();
+}
 
-    const auto makeList = [this](const char* name, const char* panel, const QRect& place) {
-        auto* list = new QListWidget(controlNamed(this, panel));
-        list->setObjectName(QString::fromLatin1(name));
-        list->setGeometry(10, 30, place.width() - 20, place.height() - 40);
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
-        setListBoxColours(list, DesignColours::LabelBack, DesignColours::LabelText);
-        // Nothing is chosen to develop until an environment or a web technology is.
-        list->setEnabled(false);
-        return list;
-    };
-    m_projects = makeList("lstTipProj", "Tavorel2", ProjectsPlace);
-    for (const DesktopLevel& level : desktopLevels)
-        m_projects->addItem(QString::fromUtf8(level.item));
-    m_web = makeList("lstWeb", "Tavorel4", WebLevelsPlace);
-    for (const WebLevel& level : webLevels)
-        m_web->addItem(QString::fromUtf8(level.item));
-
+// The requirements, and the project under way with its progress.
+void DevelopmentScreen::buildProject()
+{
     const int inner = RightWidth - 16;
     createLabels(this, {
         {"lblTrebovania", "lblTr", {8, 4, inner, RequirementsPlace.height() - 8}, "", LabelKind::Value},
@@ -218,20 +221,12 @@ void DevelopmentScreen::build()
         onGradient(l);
         l->setWordWrap(true);
     }
-    m_progress = new QProgressBar(controlNamed(this, "Tavorel6"));
-    m_progress->setObjectName(QStringLiteral("prgRazrabotka"));
-    m_progress->setGeometry(8, 38, inner, 18);
-    m_progress->setRange(0, 1);
-    m_progress->setValue(0);
-    m_progress->setTextVisible(false);
-    setPaletteColours(m_progress, {{QPalette::Highlight, BarColours::Used},
-                                   {QPalette::Base, BarColours::Free}});
+    m_progress = createProgressBar(controlNamed(this, "Tavorel6"), "prgRazrabotka",
+                                   {8, 38, inner, 18}, 1);
 }
 
 void DevelopmentScreen::connectControls()
 {
-    connect(tavorel(controlNamed(this, "cmdMin")), &vuzedovi::Tavorel::Click, this,
-            [this] { showMinimized(); });
     // The close button leaves like "Да": a close button that did nothing would surprise.
     for (const char* name : {"Tavorel5", "cmdClose"})
         onPress(tavorel(controlNamed(this, name)), [this] { leave(); });
@@ -361,7 +356,8 @@ void DevelopmentScreen::chooseWebTechnology()
 
 void DevelopmentScreen::showRequirement()
 {
-    setCaption(controlNamed(this, "lblTrebovania"), shownLines(levelRequirement(selectedRow(m_projects))));
+    setCaption(controlNamed(this, "lblTrebovania"),
+               shownLines(levelRequirement(selectedRow(m_projects))));
 }
 
 DevChoice DevelopmentScreen::choice() const

@@ -37,6 +37,8 @@ protected:
 
 private:
     void build();
+    void buildNotice();
+    void buildProject();
     void connectControls();
     void chooseEnvironment(int environment);
     void chooseWebTechnology();

@@ -4,6 +4,7 @@
 #include "Colours.h"
 #include "Controls.h"
 #include "Dialogs.h"
+#include "ScreenKit.h"
 #include "ToolbarIcons.h"
 
 #include <QLabel>
@@ -52,6 +53,5 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     setBackColour(text, DesignColours::LabelBack);
     setForeColour(text, DesignColours::LabelText);
 
-    auto* ok = qobject_cast<vuzedovi::Tavorel*>(controlNamed(this, "cmdOK"));
-    onPress(ok, [this] { accept(); });
+    onPress(tavorel(controlNamed(this, "cmdOK")), [this] { accept(); });
 }

@@ -1,20 +1,13 @@
 #include "Controls.h"
 
 #include "Colours.h"
+#include "ScreenKit.h"
 
 #include <QFont>
 #include <QLabel>
 
 namespace {
 using vuzedovi::PropertyBag;
-
-QFont tavorelFont(int points)
-{
-    // "Times New Roman" is served by its metric twin Liberation Serif.
-    QFont font(QStringLiteral("Times New Roman"), points, QFont::Bold);
-    font.setStyleHint(QFont::Serif);
-    return font;
-}
 
 constexpr int PanelUp = int(vuzedovi::constStyle::PanelUp);
 constexpr int PanelFlat = int(vuzedovi::constStyle::PanelFlat);
@@ -76,8 +69,8 @@ QWidget* createTavorel(QWidget* root, const TavorelRow& row)
     QWidget* control = vuzedovi::createControl(QString::fromLatin1(vuzedovi::ProgId), parent);
     Q_ASSERT(control);
     control->setObjectName(QString::fromLatin1(row.name));
-    if (auto* tavorel = qobject_cast<vuzedovi::Tavorel*>(control))
-        tavorel->ReadProperties(row.properties);
+    if (vuzedovi::Tavorel* created = tavorel(control))
+        created->ReadProperties(row.properties);
     control->setGeometry(row.geometry);
     // Panels report MouseMove while the pointer merely passes over them.
     control->setMouseTracking(true);

@@ -5,6 +5,7 @@
 #include "Colours.h"
 #include "Controls.h"
 #include "NavigationRules.h"
+#include "ScreenKit.h"
 
 #include "hardware/Parts.h"
 #include "software/Programs.h"
@@ -12,7 +13,6 @@
 #include <QByteArray>
 #include <QComboBox>
 #include <QLabel>
-#include <QProgressBar>
 #include <QSlider>
 
 #include <vector>
@@ -74,6 +74,27 @@ const SpeedCaption speedCaptions[] = {
     {"lblSpeedNormal", {67, 64, 50, 18}, "1 с", "День за секунду"},
     {"lblSpeedPause", {128, 64, 50, 18}, "пауза", "Игра стоит"},
 };
+
+// The speed slider Slider1 on Tavorel10, with what its three positions mean under its ticks.
+void addSpeedSlider(QWidget* page)
+{
+    auto* speed = new QSlider(Qt::Horizontal, controlNamed(page, "Tavorel10"));
+    speed->setObjectName(QStringLiteral("Slider1"));
+    speed->setGeometry(16, 30, 152, 34);
+    speed->setRange(0, 2);
+    speed->setPageStep(1);
+    speed->setTickPosition(QSlider::TicksBelow);
+    speed->setTickInterval(1);
+    setPaletteColours(speed, {{QPalette::Highlight, ChromeColours::SliderHandle},
+                              {QPalette::Button, ChromeColours::SliderGroove}});
+
+    for (const SpeedCaption& c : speedCaptions) {
+        QLabel* caption = createLabel(page, {c.name, "Tavorel10", c.place, c.text, LabelKind::Centred});
+        caption->setAutoFillBackground(false);
+        caption->setToolTip(QString::fromUtf8(c.toolTip));
+    }
+    speed->setToolTip(QStringLiteral("Скорость игры: день за 5 с, день за 1 с или пауза"));
+}
 
 constexpr int SoftwarePanelWidth = 360, SoftwarePanelHeight = 260;
 
@@ -137,32 +158,7 @@ void buildHomePage(QWidget* page)
         {"lblPO", "Tavorel16", {12, 264, 380, 20}, "Программное обеспечение >>", LabelKind::Value},
     });
 
-    auto* mood = new QProgressBar(controlNamed(page, "Tavorel9"));
-    mood->setObjectName(QStringLiteral("ProgressBar1"));
-    mood->setGeometry(12, 38, 110, 26);
-    mood->setRange(0, 100);
-    mood->setValue(0);
-    mood->setTextVisible(false);
-    setPaletteColours(mood, {{QPalette::Highlight, BarColours::Used},
-                             {QPalette::Base, BarColours::Free}});
-
-    auto* speed = new QSlider(Qt::Horizontal, controlNamed(page, "Tavorel10"));
-    speed->setObjectName(QStringLiteral("Slider1"));
-    speed->setGeometry(16, 30, 152, 34);
-    speed->setRange(0, 2);
-    speed->setPageStep(1);
-    speed->setTickPosition(QSlider::TicksBelow);
-    speed->setTickInterval(1);
-    setPaletteColours(speed, {{QPalette::Highlight, ChromeColours::SliderHandle},
-                              {QPalette::Button, ChromeColours::SliderGroove}});
-
-    // What the slider's three positions mean, under its ticks.
-    for (const SpeedCaption& c : speedCaptions) {
-        QLabel* caption = createLabel(page, {c.name, "Tavorel10", c.place, c.text, LabelKind::Centred});
-        caption->setAutoFillBackground(false);
-        caption->setToolTip(QString::fromUtf8(c.toolTip));
-    }
-    speed->setToolTip(QStringLiteral("Скорость игры: день за 5 с, день за 1 с или пауза"));
-
+    createProgressBar(controlNamed(page, "Tavorel9"), "ProgressBar1", {12, 38, 110, 26});
+    addSpeedSlider(page);
     addSoftwarePanel(page);
 }

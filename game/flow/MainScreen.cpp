@@ -7,13 +7,14 @@
 #include "Dialogs.h"
 #include "GameContext.h"
 #include "MainScreenPages.h"
+#include "ScreenKit.h"
 #include "ToolbarIcons.h"
 
 #include "state/GameState.h"
-#include "state/NumberFormat.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,7 +32,7 @@
 
 namespace {
 
-constexpr int TitleHeight = 28, ToolbarHeight = 60;
+constexpr int TitleHeight = TitleBarHeight, ToolbarHeight = 60;
 
 // What a toolbar key does besides selecting its page.
 enum class KeyEffect { Page, Development, Internet, Rest, Menu };
@@ -82,29 +83,13 @@ constexpr MelodyTimerRow melodyTimers[] = {
     {"timMel2", &GameState::melody2On},
     {"timMel3", &GameState::melody3On},
 };
-
-QTimer* namedTimer(QObject* owner, const char* name, int intervalMs)
-{
-    auto* timer = new QTimer(owner);
-    timer->setObjectName(QString::fromLatin1(name));
-    timer->setInterval(intervalMs);
-    return timer;
-}
-
-vuzedovi::Tavorel* tavorel(QWidget* control)
-{
-    return qobject_cast<vuzedovi::Tavorel*>(control);
-}
 } // namespace
 
 MainScreen::MainScreen(GameContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_ctx(context)
+    : QWidget(parent, ScreenWindow), m_ctx(context)
 {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(ProgramTitle);
-    setFixedSize(Width, Height);
-    setBackColour(this, DesignColours::WindowBody);
-    setForeColour(this, DesignColours::LabelText);
+    frameScreen(this, "frmMain", {Width, Height}, ProgramTitle);
+    setDarkBody(this);
 
     m_timerMain = namedTimer(this, "TimerMain", 1000);
     m_tmrDviz = namedTimer(this, "tmrDviz", SlideIntervalMs);
@@ -130,11 +115,9 @@ MainScreen::~MainScreen() = default;
 
 void MainScreen::buildTitleBar()
 {
-    createTavorels(this, {
-        {"Tavorel27", nullptr, {0, 0, Width, TitleHeight}, titleBarProperties(ProgramTitle)},
-        {"cmdMin", "Tavorel27", {Width - 56, 3, 24, 22}, buttonProperties(QStringLiteral("-"))},
-        {"cmdClose", "Tavorel27", {Width - 28, 3, 24, 22}, buttonProperties(QStringLiteral("X"))},
-    });
+    // The close button has no action.
+    createTitleBar(this, Width, ProgramTitle);
+    createTitleButtons(this, Width);
 }
 
 void MainScreen::buildToolbar()
@@ -199,15 +182,11 @@ void MainScreen::buildConfirmButton(QWidget* page, int number)
 {
     QWidget* da = createTavorel(page, {pages[number].confirm, nullptr, ConfirmButtonPlace,
                                        buttonProperties(QStringLiteral("Да"))});
-    onPress(qobject_cast<vuzedovi::Tavorel*>(da), [this, number] { confirmPage(number); });
+    onPress(tavorel(da), [this, number] { confirmPage(number); });
 }
 
 void MainScreen::connectControls()
 {
-    // Title bar: minimise on Click; the close button has no action.
-    connect(tavorel(control("cmdMin")), &vuzedovi::Tavorel::Click, this,
-            [this] { showMinimized(); });
-
     m_slider = control<QSlider>("Slider1");
     m_slider->setValue(SliderStart);
     connect(m_slider, &QSlider::valueChanged, this, [this] { setClockFromSlider(); });
@@ -220,6 +199,8 @@ void MainScreen::connectControls()
     m_lblLegenda = control<QLabel>("lblLegenda");
     m_lblPO->installEventFilter(this);
     m_lblLegenda->installEventFilter(this);
+    connect(control<QComboBox>("cmbProgrObesp"), &QComboBox::textActivated, this,
+            &MainScreen::softwareSectionChosen);
 }
 
 void MainScreen::load()
@@ -302,34 +283,6 @@ void MainScreen::dailyTick()
     // The development screen shows the project's progress.
     if (day.development)
         emit developmentAdvanced(*day.development);
-}
-
-void MainScreen::showPlayerLabels(const PlayerLabels& labels)
-{
-    setCaption(control("lblName"), labels.lblName);
-    setCaption(control("lblStatus"), labels.lblStatus);
-    setCaption(control("lblOpit"), labels.lblOpit);
-    setCaption(control("lblRab"), labels.lblRab);
-    setCaption(control("lblDengi"), labels.lblDengi);
-}
-
-void MainScreen::showClockLabels(const ClockLabels& labels)
-{
-    setCaption(control("Label1"), labels.label1);
-    setCaption(control("lblStazh"), labels.lblStazh);
-    setMoodBar(labels.moodBar);
-    setCaption(control("lblPercent"), labels.lblPercent);
-}
-
-void MainScreen::showMoney()
-{
-    setCaption(control("lblDengi"), withSignPosition(m_ctx.game.money));
-}
-
-void MainScreen::showMood()
-{
-    setMoodBar(m_ctx.game.mood);
-    setCaption(control("lblPercent"), moodPercentText(m_ctx.game.mood));
 }
 
 void MainScreen::comeBack()

@@ -4,6 +4,7 @@
 
 #include "NavigationRules.h"
 
+#include "hardware/Computer.h"
 #include "state/DailyTick.h"
 #include "state/NewGame.h"
 
@@ -12,6 +13,7 @@
 class CatalogueLabels;
 struct CatalogueTable;
 struct GameContext;
+struct Program;
 class QLabel;
 class QProgressBar;
 class QSlider;
@@ -58,6 +60,30 @@ public:
     // player had minimised it) and in front, with money and mood as they stand.
     void comeBack();
 
+    // What the pages and the other screens change on the main screen, each through its own
+    // function: none of them writes into the main screen's controls by their names.
+    void showStatus(const QString& status);         // lblStatus, the status title
+    void showExperience(const QString& experience); // lblOpit
+    void showJobLine(const QString& line);          // lblRab
+    // The home page's computer summary, a line per category in summary order; an entry without
+    // a caption leaves its line as it is unless clearAbsent, when the line is emptied.
+    void showComputerSummary(const ComputerSummary& summary, bool clearAbsent);
+    void showSummaryLine(Category category, const QString& caption);
+    // The software page's disk bar prgVint. A bar whose maximum is lowered below its value
+    // would empty itself; the value is set after the maximum and kept within it.
+    void showDiskBar(const DiskBar& bar);
+    // The bar's value alone, as given: a value outside the bar's range leaves the bar as it is.
+    void showDiskUsed(int used);
+    void showDiskCapacity(const QString& capacity); // lblObiomVint, beside the bar
+    // A program's installed mark on the software page.
+    void showInstalled(const Program& program, bool installed);
+    // A part, course or job label of the catalogues that may be chosen again.
+    void enableCatalogueEntry(const QString& label);
+    // The home page's software panel: the installed programs of the section chosen in its
+    // list, and the panel as a new game finds it (no section, no programs).
+    void showInstalledSoftware(const QString& lines);
+    void clearInstalledSoftware();
+
     // Toolbar1: the key of the pressed button. Unknown keys do nothing.
     void toolbarKey(const QString& key);
     // The confirm button "Да" of page 1 to 4.
@@ -79,6 +105,8 @@ signals:
     void pageConfirmed(int page);
     // The tick advanced the project under development.
     void developmentAdvanced(const DevelopmentProgress& progress);
+    // A section was chosen in the home page's software panel (its entry's text).
+    void softwareSectionChosen(const QString& entry);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

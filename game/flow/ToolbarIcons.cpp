@@ -1,5 +1,7 @@
 #include "ToolbarIcons.h"
 
+#include "Colours.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,11 +12,9 @@
 #include <map>
 
 namespace {
-constexpr int Size = 40; // painted on a 40 x 40 grid
+using namespace IconColours;
 
-const QColor Ink(40, 0, 0);
-const QColor Yellow(255, 220, 60);
-const QColor Paper(255, 248, 220);
+constexpr int Size = 40; // painted on a 40 x 40 grid
 
 QPen inkPen(qreal width = 1.6)
 {
@@ -25,7 +25,7 @@ void book(QPainter& p)
 {
     // An open book: two pages, lines of text and a red cover behind.
     p.setPen(inkPen());
-    p.setBrush(QColor(170, 20, 20));
+    p.setBrush(BookCover);
     p.drawRoundedRect(QRectF(3, 9, 34, 24), 3, 3);
     p.setBrush(Paper);
     for (qreal side : {-1.0, 1.0}) { // the left page, then its mirror image
@@ -37,7 +37,7 @@ void book(QPainter& p)
         page.closeSubpath();
         p.drawPath(page);
     }
-    p.setPen(QPen(QColor(150, 110, 80), 1.2));
+    p.setPen(QPen(BookLines, 1.2));
     for (int i = 0; i < 4; ++i) {
         const qreal y = 13 + i * 4.5;
         p.drawLine(QPointF(8, y), QPointF(17, y + 1));
@@ -51,8 +51,8 @@ void briefcase(QPainter& p)
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(14, 6, 12, 8), 2, 2);
     QLinearGradient leather(0, 12, 0, 34);
-    leather.setColorAt(0, QColor(170, 100, 40));
-    leather.setColorAt(1, QColor(110, 55, 20));
+    leather.setColorAt(0, LeatherTop);
+    leather.setColorAt(1, LeatherBottom);
     p.setBrush(leather);
     p.setPen(inkPen());
     p.drawRoundedRect(QRectF(4, 12, 32, 22), 4, 4);
@@ -64,14 +64,14 @@ void briefcase(QPainter& p)
 void computer(QPainter& p)
 {
     p.setPen(inkPen());
-    p.setBrush(QColor(200, 200, 190));
+    p.setBrush(ComputerCase);
     p.drawRoundedRect(QRectF(4, 4, 32, 23), 2, 2);
     QLinearGradient screen(0, 7, 0, 24);
-    screen.setColorAt(0, QColor(60, 120, 220));
-    screen.setColorAt(1, QColor(20, 40, 120));
+    screen.setColorAt(0, ScreenTop);
+    screen.setColorAt(1, ScreenBottom);
     p.setBrush(screen);
     p.drawRect(QRectF(7, 7, 26, 17));
-    p.setBrush(QColor(200, 200, 190));
+    p.setBrush(ComputerCase);
     p.drawRect(QRectF(16, 27, 8, 4));
     p.drawRoundedRect(QRectF(8, 31, 24, 5), 1.5, 1.5);
     p.setPen(QPen(Yellow, 1.5));
@@ -83,14 +83,14 @@ void computer(QPainter& p)
 void disc(QPainter& p)
 {
     QRadialGradient shine(QPointF(20, 20), 17, QPointF(13, 12));
-    shine.setColorAt(0, QColor(255, 255, 255));
-    shine.setColorAt(0.45, QColor(190, 210, 255));
-    shine.setColorAt(0.75, QColor(255, 200, 230));
-    shine.setColorAt(1, QColor(170, 170, 200));
+    shine.setColorAt(0, DiscShine);
+    shine.setColorAt(0.45, DiscBlue);
+    shine.setColorAt(0.75, DiscPink);
+    shine.setColorAt(1, DiscRim);
     p.setPen(inkPen());
     p.setBrush(shine);
     p.drawEllipse(QPointF(20, 20), 17, 17);
-    p.setBrush(QColor(230, 230, 230));
+    p.setBrush(DiscHub);
     p.drawEllipse(QPointF(20, 20), 6, 6);
     p.setBrush(Qt::white);
     p.drawEllipse(QPointF(20, 20), 2.5, 2.5);
@@ -99,9 +99,9 @@ void disc(QPainter& p)
 void codeBracket(QPainter& p)
 {
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(30, 30, 40));
+    p.setBrush(CodeBack);
     p.drawRoundedRect(QRectF(2, 6, 36, 28), 4, 4);
-    p.setPen(QPen(QColor(120, 255, 120), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(CodeBrackets, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPolyline(QPolygonF({QPointF(14, 12), QPointF(7, 20), QPointF(14, 28)}));
     p.drawPolyline(QPolygonF({QPointF(26, 12), QPointF(33, 20), QPointF(26, 28)}));
     p.setPen(QPen(Yellow, 3, Qt::SolidLine, Qt::RoundCap));
@@ -111,13 +111,13 @@ void codeBracket(QPainter& p)
 void globe(QPainter& p)
 {
     QRadialGradient sea(QPointF(20, 20), 17, QPointF(14, 13));
-    sea.setColorAt(0, QColor(120, 190, 255));
-    sea.setColorAt(1, QColor(20, 70, 170));
+    sea.setColorAt(0, GlobeSeaLight);
+    sea.setColorAt(1, GlobeSeaDeep);
     p.setPen(inkPen());
     p.setBrush(sea);
     p.drawEllipse(QPointF(20, 20), 17, 17);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(70, 170, 70));
+    p.setBrush(GlobeLand);
     QPainterPath land;
     land.moveTo(9, 11);
     land.cubicTo(14, 8, 19, 10, 18, 15);
@@ -128,7 +128,7 @@ void globe(QPainter& p)
     land.cubicTo(28, 33, 22, 31, 24, 26);
     land.closeSubpath();
     p.drawPath(land);
-    p.setPen(QPen(QColor(255, 255, 255, 140), 1));
+    p.setPen(QPen(GlobeLines, 1));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(20, 20), 8, 17);
     p.drawLine(QPointF(3, 20), QPointF(37, 20));
@@ -139,19 +139,19 @@ void palm(QPainter& p)
 {
     // The sun above the sea, and a palm on a small island.
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 200, 40));
+    p.setBrush(Sun);
     p.drawEllipse(QPointF(29, 10), 7, 7);
-    p.setBrush(QColor(40, 120, 220));
+    p.setBrush(Sea);
     p.drawRect(QRectF(2, 30, 36, 8));
-    p.setBrush(QColor(230, 200, 120));
+    p.setBrush(Sand);
     p.drawEllipse(QRectF(4, 27, 22, 8));
-    p.setPen(QPen(QColor(120, 70, 20), 3, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(PalmTrunk, 3, Qt::SolidLine, Qt::RoundCap));
     QPainterPath trunk;
     trunk.moveTo(15, 30);
     trunk.cubicTo(15, 22, 13, 16, 11, 12);
     p.setBrush(Qt::NoBrush);
     p.drawPath(trunk);
-    p.setPen(QPen(QColor(30, 150, 40), 3, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(PalmLeaf, 3, Qt::SolidLine, Qt::RoundCap));
     const QPointF crown(11, 12);
     for (const QPointF& tip : {QPointF(2, 14), QPointF(4, 6), QPointF(13, 3), QPointF(21, 9),
                                QPointF(20, 16)}) {
@@ -170,7 +170,7 @@ void menuList(QPainter& p)
     for (int i = 0; i < 4; ++i) {
         const qreal y = 11 + i * 6.5;
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(190, 0, 0));
+        p.setBrush(MenuBullet);
         p.drawEllipse(QPointF(11, y), 2, 2);
         p.setPen(QPen(Ink, 2.2, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(16, y), QPointF(30, y));

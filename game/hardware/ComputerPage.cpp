@@ -9,11 +9,11 @@
 #include "flow/GameContext.h"
 #include "flow/MainScreen.h"
 #include "flow/MainScreenPages.h"
+#include "flow/ScreenKit.h"
 #include "settings/ColourScheme.h"
 #include "state/GameState.h"
 
 #include <QLabel>
-#include <QProgressBar>
 
 #include <algorithm>
 
@@ -78,7 +78,8 @@ QWidget* partLabel(MainScreen& screen, const Part& p)
 }
 
 // A part's label: enabled while the part can be bought, disabled while it is owned, with its
-// normal background (no highlight) and, disabled, its caption dimmed towards the background.
+// normal background (no highlight) and, disabled, its caption faded into the background as the
+// scheme stands now.
 void showOwned(QWidget* label, bool owned, const GameState& g)
 {
     if (!label)
@@ -89,8 +90,7 @@ void showOwned(QWidget* label, bool owned, const GameState& g)
     const QColor text = toQColor(*colours.text), back = toQColor(*colours.background);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Disabled, QPalette::WindowText,
-                     QColor((text.red() + back.red()) / 2, (text.green() + back.green()) / 2,
-                            (text.blue() + back.blue()) / 2));
+                     *disabledTextColour(text, {back}, HalfwayFading));
     label->setPalette(palette);
 }
 
@@ -128,32 +128,11 @@ void addCatalogue(MainScreen& screen)
 void confirm(MainScreen& screen)
 {
     const ComputerConfirmed shown = confirmComputer(screen.context().game);
-    showDiskBar(screen, shown.prgVint);
-    showComputerSummary(screen, shown.summary, false);
-    setCaption(screen.control("lblObiomVint"), shown.lblObiomVint);
+    screen.showDiskBar(shown.prgVint);
+    screen.showComputerSummary(shown.summary, false);
+    screen.showDiskCapacity(shown.lblObiomVint);
 }
 } // namespace
-
-void showDiskBar(MainScreen& screen, const DiskBar& bar)
-{
-    auto* prgVint = screen.control<QProgressBar>("prgVint");
-    if (!prgVint)
-        return;
-    if (bar.maximum)
-        prgVint->setRange(0, *bar.maximum);
-    prgVint->setValue(std::clamp(bar.value, 0, prgVint->maximum()));
-}
-
-void showComputerSummary(MainScreen& screen, const ComputerSummary& summary, bool clearAbsent)
-{
-    for (const CategoryInfo& c : categories) {
-        const std::optional<QString>& caption = summary[size_t(c.category)];
-        if (caption || clearAbsent) {
-            if (QWidget* label = screen.control(c.summaryLabel))
-                setCaption(label, caption.value_or(QString()));
-        }
-    }
-}
 
 void refreshComputer(MainScreen& screen)
 {
@@ -161,9 +140,9 @@ void refreshComputer(MainScreen& screen)
     capacityFromOwnedDisk(g);
     for (const Part& p : parts)
         showOwned(partLabel(screen, p), isSet(g.*p.owned), g);
-    showDiskBar(screen, diskBar(g));
-    setCaption(screen.control("lblObiomVint"), QString::number(g.hddCapacityGb));
-    showComputerSummary(screen, computerSummary(g), true);
+    screen.showDiskBar(diskBar(g));
+    screen.showDiskCapacity(QString::number(g.hddCapacityGb));
+    screen.showComputerSummary(computerSummary(g), true);
 }
 
 void installComputerPage(GameContext& context)

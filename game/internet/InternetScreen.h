@@ -14,6 +14,7 @@ struct GameContext;
 struct OnlineService;
 class MainScreen;
 class QLabel;
+class QPixmap;
 class QProgressBar;
 class QStatusBar;
 class QTabWidget;
@@ -66,7 +67,15 @@ protected:
 private:
     void build();
     void buildBody(QWidget* body);
+    void buildMenu(QWidget* body);
+    void buildDialStatus(QWidget* body);
     void buildPages();
+    void buildStartPage(const QPixmap& bullet);
+    void buildSalesPages();
+    void buildFrames(const char* page);
+    void buildAntivirusPage();
+    void buildCoursePages();
+    void buildServiceOptions(const QPixmap& bullet);
     void connectControls();
     void applyLayout(const DetailsLayout& layout);
     void showClock(const OnlineClockLabels& labels);

@@ -8,6 +8,7 @@
 #include "flow/Dialogs.h"
 #include "flow/GameContext.h"
 #include "flow/MainScreen.h"
+#include "flow/ScreenKit.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -22,7 +23,7 @@
 #include <memory>
 
 namespace {
-constexpr int TitleHeight = 28, Gap = 8;
+constexpr int TitleHeight = TitleBarHeight, Gap = 8;
 constexpr int ActivityLeft = 24, ActivityTop = 100, ActivityRow = 36, ActivityWidth = 270;
 constexpr QRect PicturePlace{ActivityLeft + ActivityWidth + 16, ActivityTop,
                              RestScreen::Width - ActivityLeft - ActivityWidth - 16 - ActivityLeft,
@@ -30,11 +31,6 @@ constexpr QRect PicturePlace{ActivityLeft + ActivityWidth + 16, ActivityTop,
 constexpr QRect DescriptionPlace{ActivityLeft, ActivityTop + 5 * ActivityRow + 12,
                                  RestScreen::Width - 2 * ActivityLeft, 30};
 constexpr QRect ConfirmPlace{RestScreen::Width - Gap - 100, RestScreen::Height - Gap - 40, 100, 40};
-
-vuzedovi::Tavorel* tavorel(QWidget* control)
-{
-    return qobject_cast<vuzedovi::Tavorel*>(control);
-}
 
 QLabel* activityLabel(QWidget* screen, const RestActivity& a)
 {
@@ -51,35 +47,36 @@ void setUnderlined(QLabel* label, bool underlined)
 // The decoration Image1: an evening beach with a palm and the sun over the sea.
 QPixmap restPicture(QSize size)
 {
+    using namespace PictureColours;
     QPixmap picture(size);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     const int w = size.width(), h = size.height(), horizon = h * 3 / 5;
     QLinearGradient sky(0, 0, 0, horizon);
-    sky.setColorAt(0, QColor(64, 0, 0));
-    sky.setColorAt(1, QColor(255, 120, 0));
+    sky.setColorAt(0, EveningSkyTop);
+    sky.setColorAt(1, EveningSkyHorizon);
     p.fillRect(0, 0, w, horizon, sky);
-    p.setBrush(QColor(255, 230, 0));
+    p.setBrush(EveningSun);
     p.setPen(Qt::NoPen);
     p.drawEllipse(QPointF(w * 0.62, horizon - 6), w * 0.16, w * 0.16);
     QLinearGradient sea(0, horizon, 0, h);
-    sea.setColorAt(0, QColor(160, 40, 0));
-    sea.setColorAt(1, QColor(40, 0, 0));
+    sea.setColorAt(0, EveningSeaNear);
+    sea.setColorAt(1, EveningSeaFar);
     p.fillRect(0, horizon, w, h - horizon, sea);
-    p.setBrush(QColor(230, 180, 60));
+    p.setBrush(BeachSand);
     QPainterPath sand;
     sand.moveTo(0, h);
     sand.quadTo(w * 0.35, h * 0.72, w * 0.6, h);
     p.drawPath(sand);
     // The palm: a leaning trunk and five leaves.
     const QPointF top(w * 0.24, h * 0.28);
-    p.setPen(QPen(QColor(90, 40, 0), 5, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(BeachPalmTrunk, 5, Qt::SolidLine, Qt::RoundCap));
     QPainterPath trunk;
     trunk.moveTo(w * 0.16, h * 0.9);
     trunk.quadTo(w * 0.14, h * 0.55, top.x(), top.y());
     p.setBrush(Qt::NoBrush);
     p.drawPath(trunk);
-    p.setPen(QPen(QColor(0, 110, 0), 4, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(BeachPalmLeaf, 4, Qt::SolidLine, Qt::RoundCap));
     for (const QPointF& leaf : {QPointF(-30, 10), QPointF(-22, -14), QPointF(4, -22),
                                 QPointF(28, -8), QPointF(32, 16)}) {
         QPainterPath path;
@@ -92,25 +89,19 @@ QPixmap restPicture(QSize size)
 } // namespace
 
 RestScreen::RestScreen(GameContext& context)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_ctx(context)
+    : QWidget(nullptr, ScreenWindow), m_ctx(context)
 {
-    setObjectName(QStringLiteral("frmOtdyh"));
-    setWindowTitle(ProgramTitle);
-    setFixedSize(Width, Height);
-    setBackColour(this, DesignColours::WindowBody);
-    setForeColour(this, DesignColours::LabelText);
+    frameScreen(this, "frmOtdyh", {Width, Height}, ProgramTitle);
+    setDarkBody(this);
     setMouseTracking(true);
     build();
 }
 
 void RestScreen::build()
 {
-    createTavorels(this, {
-        {"Tavorel27", nullptr, {0, 0, Width, TitleHeight}, titleBarProperties(ProgramTitle)},
-        {"cmdMin", "Tavorel27", {Width - 56, 3, 24, 22}, buttonProperties(QStringLiteral("-"))},
-        {"cmdClose", "Tavorel27", {Width - 28, 3, 24, 22}, buttonProperties(QStringLiteral("X"))},
-        {"cmdDa", nullptr, ConfirmPlace, buttonProperties(QStringLiteral("Да"))},
-    });
+    createTitleBar(this, Width, ProgramTitle);
+    createTitleButtons(this, Width);
+    createTavorel(this, {"cmdDa", nullptr, ConfirmPlace, buttonProperties(QStringLiteral("Да"))});
     QLabel* heading = createLabel(this, {"Label6", nullptr, {Gap, TitleHeight + 14, Width - 2 * Gap, 48},
                                          "О т д ы х", LabelKind::Large});
     heading->setAutoFillBackground(false);
@@ -137,8 +128,6 @@ void RestScreen::build()
                        static_cast<QWidget*>(description)})
         w->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    connect(tavorel(controlNamed(this, "cmdMin")), &vuzedovi::Tavorel::Click, this,
-            [this] { showMinimized(); });
     // The close button leaves like "Да": a close button that did nothing would surprise.
     for (const char* name : {"cmdDa", "cmdClose"})
         onPress(tavorel(controlNamed(this, name)), [this] { leave(); });

@@ -3,6 +3,7 @@
 #include "flow/ButtonPress.h"
 #include "flow/Colours.h"
 #include "flow/Controls.h"
+#include "flow/ScreenKit.h"
 
 #include <QShortcut>
 #include <QWidget>
@@ -12,23 +13,19 @@
 void buildDialogFrame(QWidget* widget, const char* name, const QString& title, int width,
                       int height)
 {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    widget->setWindowFlags(ScreenWindow);
     widget->setWindowModality(Qt::ApplicationModal);
     widget->setAttribute(Qt::WA_DeleteOnClose);
-    widget->setWindowTitle(title);
-    widget->setFixedSize(width, height);
-    setBackColour(widget, DesignColours::WindowBody);
-    setForeColour(widget, DesignColours::LabelText);
-    createTavorel(widget, {"Tavorel27", nullptr, {0, 0, width, DialogTitleHeight},
-                           titleBarProperties(title)});
+    frameScreen(widget, name, {width, height}, title);
+    setDarkBody(widget);
+    createTitleBar(widget, width, title);
 }
 
 vuzedovi::Tavorel* actionButton(QWidget* parent, const char* name, const QString& caption,
                                 const QRect& place, std::function<void()> action)
 {
-    auto* button = qobject_cast<vuzedovi::Tavorel*>(
-        createTavorel(parent, {name, nullptr, place, buttonProperties(caption)}));
+    auto* button =
+        tavorel(createTavorel(parent, {name, nullptr, place, buttonProperties(caption)}));
     onPress(button, std::move(action));
     return button;
 }

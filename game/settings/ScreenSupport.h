@@ -2,6 +2,8 @@
 // title bar, and its action buttons.
 #pragma once
 
+#include "flow/ScreenKit.h"
+
 #include <QRect>
 #include <QString>
 
@@ -16,7 +18,7 @@ class Tavorel;
 // Tavorel27 captioned title across its top (dragging it moves the window).
 void buildDialogFrame(QWidget* widget, const char* name, const QString& title, int width,
                       int height);
-inline constexpr int DialogTitleHeight = 28;
+inline constexpr int DialogTitleHeight = TitleBarHeight;
 
 // A Tavorel action button: a press (KeyUp) runs action.
 vuzedovi::Tavorel* actionButton(QWidget* parent, const char* name, const QString& caption,

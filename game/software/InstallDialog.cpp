@@ -7,6 +7,7 @@
 #include "flow/Controls.h"
 #include "flow/Dialogs.h"
 #include "flow/GameContext.h"
+#include "flow/ScreenKit.h"
 #include "settings/ColourScheme.h"
 #include "state/GameState.h"
 
@@ -25,7 +26,7 @@ constexpr const char* tavorels[] = {"PanelUstanovka", "Command1", "Tavorel1", "c
 
 vuzedovi::Tavorel* tavorel(QWidget* root, const char* name)
 {
-    return qobject_cast<vuzedovi::Tavorel*>(controlNamed(root, name));
+    return ::tavorel(controlNamed(root, name));
 }
 } // namespace
 
@@ -68,18 +69,9 @@ InstallDialog::InstallDialog(GameContext& context, const InstallDialogOpening& o
     line->setFrameShape(QFrame::HLine);
     setPaletteColours(line, {{QPalette::WindowText, toQColor(DesignColours::LabelText)}});
 
-    m_bar = new QProgressBar(panel);
-    m_bar->setObjectName(QStringLiteral("prgUstanovka"));
-    m_bar->setGeometry(16, 110, 348, 22);
-    m_bar->setRange(0, 100);
-    m_bar->setValue(0);
-    m_bar->setTextVisible(false);
-    setPaletteColours(m_bar, {{QPalette::Highlight, BarColours::Used},
-                              {QPalette::Base, BarColours::Free}});
+    m_bar = createProgressBar(panel, "prgUstanovka", {16, 110, 348, 22});
 
-    m_fillTimer = new QTimer(this);
-    m_fillTimer->setObjectName(QStringLiteral("tmrZapolnenie"));
-    m_fillTimer->setInterval(FillFrameMs);
+    m_fillTimer = namedTimer(this, "tmrZapolnenie", FillFrameMs);
     connect(m_fillTimer, &QTimer::timeout, this, &InstallDialog::fillTick);
 
     tavorel(this, "Command1")->setVisible(opening.command1Visible);

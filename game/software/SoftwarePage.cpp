@@ -13,11 +13,10 @@
 #include "flow/GameContext.h"
 #include "flow/MainScreen.h"
 #include "flow/MainScreenPages.h"
-#include "hardware/ComputerPage.h"
+#include "flow/ScreenKit.h"
 #include "settings/ColourScheme.h"
 #include "state/GameState.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
 
@@ -103,15 +102,8 @@ void buildRequirements(QWidget& page)
     picture->setGeometry((RequirementsPlace.width() - 48) / 2, 210, 48, 48);
     picture->setPixmap(pictures->picture(PictureResting));
 
-    auto* bar = new QProgressBar(panel);
-    bar->setObjectName(QStringLiteral("prgVint"));
+    QProgressBar* bar = createProgressBar(panel, "prgVint", {8, 286, width - 52, 22});
     bar->setToolTip(QStringLiteral("Занятое место на жёстком диске"));
-    bar->setGeometry(8, 286, width - 52, 22);
-    bar->setRange(0, 100);
-    bar->setValue(0);
-    bar->setTextVisible(false);
-    setPaletteColours(bar, {{QPalette::Highlight, BarColours::Used},
-                            {QPalette::Base, BarColours::Free}});
 }
 
 void showPicture(MainScreen& screen, int number)
@@ -155,22 +147,13 @@ void addCatalogue(MainScreen& screen)
     screen.addCatalogue(std::move(table));
 
     // The home page's list of installed software, section by section.
-    if (auto* list = screen.control<QComboBox>("cmbProgrObesp")) {
-        QObject::connect(list, &QComboBox::textActivated, &screen,
-                         [&screen, &g](const QString& entry) {
-                             if (const std::optional<Section> s = sectionForEntry(entry))
-                                 showLines(screen.control<QLabel>("lblProgrObesp"),
-                                           installedList(g, *s));
-                         });
-    }
+    QObject::connect(&screen, &MainScreen::softwareSectionChosen, &screen,
+                     [&screen, &g](const QString& entry) {
+                         if (const std::optional<Section> s = sectionForEntry(entry))
+                             screen.showInstalledSoftware(installedList(g, *s));
+                     });
 }
 } // namespace
-
-void showLines(QLabel* label, const QString& text)
-{
-    if (label)
-        label->setText(QString(text).replace(QChar(13), QLatin1Char('\n')));
-}
 
 void showInstallResult(MainScreen& screen, const InstallResult& result)
 {
@@ -179,7 +162,7 @@ void showInstallResult(MainScreen& screen, const InstallResult& result)
             shape->setVisible(result.indicator->visible);
     }
     if (result.prgVint)
-        showDiskBar(screen, *result.prgVint);
+        screen.showDiskBar(*result.prgVint);
 }
 
 void refreshSoftware(MainScreen& screen)
@@ -190,10 +173,7 @@ void refreshSoftware(MainScreen& screen)
             shape->setVisible(isSet(g.*p.installed));
     }
     // The installed list shows the game it was picked in: a new or loaded game starts it over.
-    if (auto* list = screen.control<QComboBox>("cmbProgrObesp"))
-        list->setCurrentIndex(-1);
-    if (auto* installed = screen.control<QLabel>("lblProgrObesp"))
-        installed->setText(QStringLiteral("."));
+    screen.clearInstalledSoftware();
 }
 
 void installSoftwarePage(GameContext& context)

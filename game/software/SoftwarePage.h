@@ -1,17 +1,12 @@
 // Page 4 of the main screen: the software catalogue with its requirements panel and disk bar,
-// the installation dialog it opens, and the home page's list of installed software.
+// the installation dialog it opens, and what the home page's list of installed software shows.
 #pragma once
 
 struct GameContext;
 struct InstallResult;
 class MainScreen;
-class QLabel;
-class QString;
 
 void installSoftwarePage(GameContext& context);
-
-// Shows a text whose lines are joined by carriage returns: the label breaks its lines there.
-void showLines(QLabel* label, const QString& text);
 
 // What an install or a remove changed, on the software page: its indicator and the disk bar.
 void showInstallResult(MainScreen& screen, const InstallResult& result);

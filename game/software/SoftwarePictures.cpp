@@ -1,10 +1,14 @@
 #include "SoftwarePictures.h"
 
+#include "flow/Colours.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
 namespace {
+using namespace PictureColours;
+
 constexpr int Size = 48;
 
 // A compact disc seen from above, filling most of the picture.
@@ -15,12 +19,12 @@ void drawDisc(QPainter& p, const QColor& tint)
     shine.setColorAt(0.0, Qt::white);
     shine.setColorAt(0.6, tint.lighter(130));
     shine.setColorAt(1.0, tint.darker(140));
-    p.setPen(QPen(QColor(60, 60, 60), 1.2));
+    p.setPen(QPen(DiscEdge, 1.2));
     p.setBrush(shine);
     p.drawEllipse(centre, 20, 20);
-    p.setBrush(QColor(30, 0, 0));
+    p.setBrush(DiscHole);
     p.drawEllipse(centre, 5, 5);
-    p.setPen(QPen(QColor(255, 255, 255, 120), 1));
+    p.setPen(QPen(DiscGroove, 1));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(centre, 12, 12);
 }
@@ -57,15 +61,15 @@ QPixmap diskPicture(int number)
     p.setRenderHint(QPainter::Antialiasing);
     switch (number) {
     case 1:
-        drawDisc(p, QColor(200, 220, 255));
-        drawBadge(p, QColor(0, 150, 0), true);
+        drawDisc(p, DiscInstallable);
+        drawBadge(p, BadgeYes, true);
         break;
     case 2:
-        drawDisc(p, QColor(170, 170, 170));
+        drawDisc(p, DiscResting);
         break;
     case 3:
-        drawDisc(p, QColor(200, 200, 200));
-        drawBadge(p, QColor(200, 0, 0), false);
+        drawDisc(p, DiscNotInstallable);
+        drawBadge(p, BadgeNo, false);
         break;
     default:
         return {};
@@ -78,12 +82,12 @@ QPixmap installPicture()
     QPixmap pixmap = blank();
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    drawDisc(p, QColor(255, 220, 120));
+    drawDisc(p, DiscInstalling);
     // An arrow into the disc: the program goes onto the computer.
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 0));
+    p.setBrush(Yellow);
     const QPolygonF arrow{{38, 24}, {46, 24}, {46, 34}, {48, 34}, {42, 44}, {36, 34}, {38, 34}};
-    p.setPen(QPen(QColor(80, 0, 0), 1));
+    p.setPen(QPen(ArrowEdge, 1));
     p.drawPolygon(arrow);
     return pixmap;
 }
@@ -109,7 +113,7 @@ void IndicatorShape::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(255, 255, 0), 1.5));
-    p.setBrush(QColor(0, 190, 0));
+    p.setPen(QPen(Yellow, 1.5));
+    p.setBrush(InstalledMark);
     p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
 }

@@ -182,6 +182,37 @@ std::optional<QByteArray> encodeText(const QString& text, const SavedField& fiel
     return bytes;
 }
 
+QString truncatedIn(int record)
+{
+    return QStringLiteral("файл обрывается в записи %1").arg(fieldRef(record));
+}
+
+// The text of record k, `length` bytes in Windows-1251 after its two length bytes at `at`, with
+// `left` bytes of the file from `at` on. A length that is negative, longer than the record or
+// past the end of the file, and bytes that do not decode, are refused with the reason in why.
+std::optional<QString> readText(const char* at, qsizetype left, int length, int k, QString& why)
+{
+    // The length is a signed count: negative or past the record is refused.
+    if (length < 0 || length > SavedTextMaxBytes) {
+        why = QStringLiteral("в записи %1 длина текста %2, а в запись помещается "
+                             "не больше %3 байт")
+                  .arg(fieldRef(k)).arg(length).arg(SavedTextMaxBytes);
+        return std::nullopt;
+    }
+    if (left < 2 + length) {
+        why = truncatedIn(k);
+        return std::nullopt;
+    }
+    QStringDecoder decoder(Codec, QStringConverter::Flag::Stateless);
+    QString text = decoder.isValid() ? decoder.decode(QByteArrayView(at + 2, length)) : QString();
+    if (!decoder.isValid() || decoder.hasError()) {
+        why = QStringLiteral("текст в записи %1 не читается в кодировке Windows-1251")
+                  .arg(fieldRef(k));
+        return std::nullopt;
+    }
+    return text;
+}
+
 std::optional<GameState> refuse(QString* error, const QString& why)
 {
     if (error)
@@ -239,41 +270,18 @@ std::optional<GameState> readSavedGame(const QByteArray& bytes, const GameState&
     const qsizetype size = bytes.size();
     for (int k = 0; k < SavedRecordCount; ++k) {
         const qsizetype offset = qsizetype(k) * SavedRecordSize;
-        const auto endsBefore = [&](qsizetype length) { return size - offset < length; };
-        const auto truncated = [k] {
-            return QStringLiteral("файл обрывается в записи %1").arg(fieldRef(k));
-        };
         QString why;
         std::visit([&](auto member) {
             using T = std::remove_cvref_t<decltype(game.*member)>;
-            if (endsBefore(qsizetype(sizeof(Stored<T>)))) {
-                why = truncated();
+            if (size - offset < qsizetype(sizeof(Stored<T>))) {
+                why = truncatedIn(k);
                 return;
             }
             const char* at = bytes.constData() + offset;
             const Stored<T> raw = getBytes<Stored<T>>(at);
             if constexpr (std::is_same_v<T, QString>) {
-                // The length is a signed count: negative or past the record is refused.
-                const int length = int16_t(raw);
-                if (length < 0 || length > SavedTextMaxBytes) {
-                    why = QStringLiteral("в записи %1 длина текста %2, а в запись помещается "
-                                         "не больше %3 байт")
-                              .arg(fieldRef(k)).arg(length).arg(SavedTextMaxBytes);
-                    return;
-                }
-                if (endsBefore(2 + length)) {
-                    why = truncated();
-                    return;
-                }
-                QStringDecoder decoder(Codec, QStringConverter::Flag::Stateless);
-                QString text = decoder.isValid() ? decoder.decode(QByteArrayView(at + 2, length))
-                                                 : QString();
-                if (!decoder.isValid() || decoder.hasError()) {
-                    why = QStringLiteral("текст в записи %1 не читается в кодировке Windows-1251")
-                              .arg(fieldRef(k));
-                    return;
-                }
-                game.*member = std::move(text);
+                if (std::optional<QString> text = readText(at, size - offset, int16_t(raw), k, why))
+                    game.*member = std::move(*text);
             } else if constexpr (std::is_same_v<T, Currency>) {
                 game.*member = Currency::fromUnits(int64_t(raw));
             } else if constexpr (std::is_same_v<T, float>) {

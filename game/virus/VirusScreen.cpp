@@ -9,6 +9,7 @@
 #include "flow/Dialogs.h"
 #include "flow/GameContext.h"
 #include "flow/MainScreen.h"
+#include "flow/ScreenKit.h"
 
 #include "hardware/Parts.h"
 #include "software/Programs.h"
@@ -20,7 +21,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QProgressBar>
 #include <QRadialGradient>
 #include <QRegion>
 
@@ -56,25 +56,23 @@ QLabel* makeLabel(QWidget* parent, const TextLabel& t, int points)
     return label;
 }
 
-// The captions the damage sets on the main screen, by label.
-struct DamageCaption {
-    const char* label;
+// The lines of the computer summary the damage rewrites.
+struct DamagedSummaryLine {
+    Category category;
     std::optional<QString> VirusDamage::*caption;
 };
-constexpr DamageCaption damageCaptions[] = {
-    {"lblRab", &VirusDamage::lblRab},       {"lblMBoard", &VirusDamage::lblMBoard},
-    {"lblProc", &VirusDamage::lblProc},     {"lblVint", &VirusDamage::lblVint},
-    {"lblObiomVint", &VirusDamage::lblObiomVint},
+constexpr DamagedSummaryLine damagedSummary[] = {
+    {Category::Motherboard, &VirusDamage::lblMBoard},
+    {Category::Processor, &VirusDamage::lblProc},
+    {Category::HardDisk, &VirusDamage::lblVint},
 };
 } // namespace
 
 VirusScreen::VirusScreen(GameContext& context, MainScreen& mainScreen, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_ctx(context), m_main(mainScreen)
+    : QWidget(parent, ScreenWindow), m_ctx(context), m_main(mainScreen)
 {
-    setObjectName(QStringLiteral("frmVirus"));
-    setWindowTitle(ProgramTitle);
+    frameScreen(this, "frmVirus", {Width, Height}, ProgramTitle);
     setWindowModality(Qt::ApplicationModal);
-    setFixedSize(Width, Height);
     // Only the star is the window; outside it there is nothing, not even a background.
     setAttribute(Qt::WA_TranslucentBackground);
     setMask(QRegion(outline(), Qt::WindingFill));
@@ -119,11 +117,11 @@ void VirusScreen::paintEvent(QPaintEvent*)
     star.addPolygon(QPolygonF(outline()));
     star.closeSubpath();
     QRadialGradient glow(QPointF(365, 260), 200);
-    glow.setColorAt(0, QColor(96, 0, 0));
-    glow.setColorAt(1, QColor(8, 0, 0));
+    glow.setColorAt(0, PictureColours::VirusGlowCentre);
+    glow.setColorAt(1, PictureColours::VirusGlowEdge);
     p.fillPath(star, glow);
-    // The outline runs along the polygon, as the original's line controls did.
-    p.setPen(QPen(QColor(255, 255, 0), 2));
+    // The outline runs along the polygon.
+    p.setPen(QPen(PictureColours::Yellow, 2));
     p.drawPolygon(outline(), Qt::WindingFill);
 }
 
@@ -188,26 +186,20 @@ void VirusScreen::closeScreen()
 
 void showVirusDamage(MainScreen& main, const VirusDamage& damage)
 {
-    for (const Program* program : damage.programsRemoved) {
-        if (QWidget* mark = main.control(program->indicator))
-            mark->hide();
+    for (const Program* program : damage.programsRemoved)
+        main.showInstalled(*program, false);
+    for (const Part* part : damage.partsBuyable)
+        main.enableCatalogueEntry(QString::fromLatin1(part->label));
+    if (damage.jobSelectable)
+        main.enableCatalogueEntry(*damage.jobSelectable);
+    if (damage.diskUsed)
+        main.showDiskUsed(*damage.diskUsed);
+    if (damage.lblRab)
+        main.showJobLine(*damage.lblRab);
+    for (const DamagedSummaryLine& line : damagedSummary) {
+        if (damage.*line.caption)
+            main.showSummaryLine(line.category, *(damage.*line.caption));
     }
-    for (const Part* part : damage.partsBuyable) {
-        if (QWidget* label = main.control(part->label))
-            label->setEnabled(true);
-    }
-    if (damage.jobSelectable) {
-        if (QWidget* job = main.findChild<QWidget*>(*damage.jobSelectable))
-            job->setEnabled(true);
-    }
-    if (damage.diskUsed) {
-        if (auto* bar = main.control<QProgressBar>("prgVint"))
-            bar->setValue(*damage.diskUsed);
-    }
-    for (const DamageCaption& c : damageCaptions) {
-        if (!(damage.*c.caption))
-            continue;
-        if (QWidget* label = main.control(c.label))
-            setCaption(label, *(damage.*c.caption));
-    }
+    if (damage.lblObiomVint)
+        main.showDiskCapacity(*damage.lblObiomVint);
 }

@@ -1,7 +1,9 @@
-#include "ReadableWhenDisabled.h"
+#include "DisabledText.h"
 
-#include "flow/Colours.h"
+#include "Colours.h"
+#include "ScreenKit.h"
 
+#include <QEvent>
 #include <QPalette>
 #include <QWidget>
 
@@ -10,15 +12,16 @@
 #include <algorithm>
 
 namespace {
-constexpr double Readable = 4.5;
 // The panel's bands are whole colour steps, so its colours behind an option are known to a
 // step only: the option's text aims a little higher.
-constexpr double ReadableOnBands = 4.6;
+constexpr Fading ReadableOnBands{4.6};
 constexpr int BandSamples = 6;
 
-QColor mix(const QColor& a, const QColor& b, double share)
+QColor mix(const QColor& a, const QColor& b, double share,
+           Fading::Rounding rounding = Fading::Rounding::Nearest)
 {
-    const auto channel = [share](int x, int y) { return int(x + (y - x) * share + 0.5); };
+    const double half = rounding == Fading::Rounding::Nearest ? 0.5 : 0.0;
+    const auto channel = [share, half](int x, int y) { return int(x + (y - x) * share + half); };
     return QColor(channel(a.red(), b.red()), channel(a.green(), b.green()),
                   channel(a.blue(), b.blue()));
 }
@@ -65,31 +68,83 @@ void setDisabledText(QPalette& p, const QColor& colour)
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
         p.setColor(QPalette::Disabled, role, colour);
 }
+
+// Each text role fades into the background it is drawn on.
+struct RolePair {
+    QPalette::ColorRole text, background;
+};
+constexpr RolePair rolePairs[] = {
+    {QPalette::WindowText, QPalette::Window},
+    {QPalette::Text, QPalette::Base},
+    {QPalette::ButtonText, QPalette::Button},
+};
+
+// Keeps a control's disabled text faded as its colours change.
+class Fader : public QObject {
+public:
+    Fader(QWidget* control, const Fading& fading) : QObject(control), m_fading(fading)
+    {
+        control->installEventFilter(this);
+    }
+
+    void fade(QWidget* control) const
+    {
+        QPalette p = control->palette();
+        bool changed = false;
+        for (const RolePair& pair : rolePairs) {
+            const QColor text = p.color(QPalette::Active, pair.text);
+            const QColor back = p.color(QPalette::Active, pair.background);
+            const QColor faded = disabledTextColour(text, {back}, m_fading).value_or(text);
+            if (p.color(QPalette::Disabled, pair.text) != faded) {
+                p.setColor(QPalette::Disabled, pair.text, faded);
+                changed = true;
+            }
+        }
+        if (changed)
+            control->setPalette(p);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::PaletteChange)
+            fade(static_cast<QWidget*>(watched));
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    Fading m_fading;
+};
 } // namespace
 
 std::optional<QColor> disabledTextColour(const QColor& text, const QList<QColor>& behind,
-                                         double contrast)
+                                         const Fading& fading)
 {
     const QColor back = average(behind);
     for (int step = 10; step >= 0; --step) {
-        const QColor faded = mix(text, back, step / 20.0);
-        if (worstContrast(faded, behind) >= contrast)
+        const QColor faded = mix(text, back, step / 20.0, fading.rounding);
+        if (worstContrast(faded, behind) >= fading.contrast)
             return faded;
     }
     const QColor black(0, 0, 0), white(255, 255, 255);
     const QColor extreme =
         worstContrast(black, behind) >= worstContrast(white, behind) ? black : white;
     for (int step = 1; step <= 10; ++step) {
-        const QColor turned = mix(text, extreme, step / 10.0);
-        if (worstContrast(turned, behind) >= contrast)
+        const QColor turned = mix(text, extreme, step / 10.0, fading.rounding);
+        if (worstContrast(turned, behind) >= fading.contrast)
             return turned;
     }
     return std::nullopt;
 }
 
+void fadeWhenDisabled(QWidget* control, const Fading& fading)
+{
+    (new Fader(control, fading))->fade(control);
+}
+
 void readableWhenDisabledOnGradient(QWidget* option)
 {
-    const auto* panel = qobject_cast<const vuzedovi::Tavorel*>(option->parentWidget());
+    const vuzedovi::Tavorel* panel = tavorel(option->parentWidget());
     QPalette p = option->palette();
     const QColor text = p.color(QPalette::Active, QPalette::WindowText);
     const QList<QColor> behind = panel ? bandsBehind(option, *panel)
@@ -102,7 +157,7 @@ void readableWhenDisabledOnGradient(QWidget* option)
         // average while it is disabled.
         const QColor backing = average(behind);
         p.setColor(QPalette::Disabled, option->backgroundRole(), backing);
-        setDisabledText(p, *disabledTextColour(text, {backing}, Readable));
+        setDisabledText(p, *disabledTextColour(text, {backing}, ReadableFading));
     }
     option->setPalette(p);
     option->setAutoFillBackground(!colour && !option->isEnabled());
@@ -114,6 +169,6 @@ void readableWhenDisabledOnBase(QWidget* list)
     const QColor text = p.color(QPalette::Active, QPalette::Text);
     const QColor back = p.color(QPalette::Active, QPalette::Base);
     // Against one colour, black or white always reads at 4.5:1 or better.
-    setDisabledText(p, *disabledTextColour(text, {back}, Readable));
+    setDisabledText(p, *disabledTextColour(text, {back}, ReadableFading));
     list->setPalette(p);
 }
