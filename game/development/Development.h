@@ -3,8 +3,7 @@
 #pragma once
 
 #include "Levels.h"
-
-#include "state/DailyTick.h"
+#include "ProjectDays.h"
 
 #include <QString>
 

@@ -1,5 +1,6 @@
 #include "DevelopmentScreen.h"
 
+#include "ProjectDays.h"
 #include "ReadableWhenDisabled.h"
 
 #include "flow/ButtonPress.h"
@@ -9,7 +10,6 @@
 #include "flow/GameContext.h"
 #include "flow/MainScreen.h"
 #include "settings/SchemePainter.h"
-#include "state/DailyTick.h"
 #include "state/GameState.h"
 
 #include <QButtonGroup>
