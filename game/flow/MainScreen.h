@@ -4,8 +4,8 @@
 
 #include "NavigationRules.h"
 
-#include "state/DailyTick.h"
-#include "state/NewGame.h"
+#include "world/DailyTick.h"
+#include "world/NewGame.h"
 
 #include <QWidget>
 

@@ -2,7 +2,7 @@
 // saved, what saving and loading answer, and the files the dialogs list.
 #pragma once
 
-#include "SettingsRules.h"
+#include "settings/SettingsRules.h"
 #include "state/GameState.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "DailyTick.h"
 
-#include "NumberFormat.h"
+#include "state/NumberFormat.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,7 +1,7 @@
 // The game clock: one game day per tick, and the speed slider.
 #pragma once
 
-#include "GameState.h"
+#include "state/GameState.h"
 
 #include "development/ProjectDays.h"
 

@@ -1,7 +1,7 @@
 // New-game initialisation.
 #pragma once
 
-#include "GameState.h"
+#include "state/GameState.h"
 
 #include <QString>
 
