@@ -6,8 +6,8 @@
 // many batches, and prints them against their targets.
 #include "support/GameHarness.h"
 
-#include "state/DailyTick.h"
-#include "state/SaveGame.h"
+#include "saves/SaveGame.h"
+#include "world/DailyTick.h"
 
 #include <QElapsedTimer>
 #include <QImage>

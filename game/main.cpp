@@ -2,8 +2,8 @@
 #include "GameWiring.h"
 
 #include "flow/Dialogs.h"
-#include "settings/FluidSynthPlayer.h"
-#include "settings/SavedGames.h"
+#include "music/FluidSynthPlayer.h"
+#include "saves/SavedGames.h"
 
 #include "state/GameState.h"
 

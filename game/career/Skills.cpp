@@ -3,30 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-using G = GameState;
 using enum SkillGroup;
-
-const std::array<Skill, 19> skills{{
-    {&G::knowsWin98, &G::scoredWin98, 1, Systems},
-    {&G::knowsWinXp, &G::scoredWinXp, 2, Systems},
-    {&G::knowsUnix, &G::scoredUnix, 2, Systems},
-    {&G::knowsVc, &G::scoredVc, 10, Programming},
-    {&G::knowsVfp, &G::scoredVfp, 8, Programming},
-    {&G::knowsVb, &G::scoredVb, 9, Programming},
-    {&G::knowsPds, &G::scoredPds, 9, Programming},
-    {&G::knowsDelphi, &G::scoredDelphi, 2, Programming},
-    {&G::knowsHtml, &G::scoredHtml, 2, Web},
-    {&G::knowsPhp, &G::scoredPhp, 2, Web},
-    {&G::knowsPerl, &G::scoredPerl, 2, Web},
-    {&G::knowsSql, &G::scoredSql, 2, Web},
-    {&G::knowsApache, &G::scoredApache, 2, Web},
-    {&G::knowsCorelDraw, &G::scoredCorelDraw, 2, Design},
-    {&G::knowsPhotoshop, &G::scoredPhotoshop, 2, Design},
-    {&G::knowsDreamweaver, &G::scoredDreamweaver, 2, Design},
-    {&G::knowsFlash, &G::scoredFlash, 2, Design},
-    {&G::knowsStudio3d, &G::scoredStudio3d, 2, Design},
-    {&G::knowsOffice, &G::scoredOffice, 2, Design},
-}};
 
 namespace {
 bool holdsGroup(const GameState& g, SkillGroup group)

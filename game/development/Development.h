@@ -3,8 +3,8 @@
 #pragma once
 
 #include "Levels.h"
+#include "ProjectDays.h"
 
-#include "state/DailyTick.h"
 #include "state/Message.h"
 
 #include <QString>

@@ -1,5 +1,7 @@
 #include "DevelopmentScreen.h"
 
+#include "ProjectDays.h"
+
 #include "flow/ButtonPress.h"
 #include "flow/Colours.h"
 #include "flow/Controls.h"
@@ -8,7 +10,6 @@
 #include "flow/MainScreen.h"
 #include "flow/ScreenKit.h"
 #include "settings/SchemePainter.h"
-#include "state/DailyTick.h"
 #include "state/GameState.h"
 
 #include <QButtonGroup>

@@ -1,6 +1,6 @@
 #include "Levels.h"
 
-#include "state/DailyTick.h"
+#include "ProjectDays.h"
 
 using G = GameState;
 

@@ -4,9 +4,9 @@
 #include "MainScreen.h"
 #include "MenuScreen.h"
 
-#include "state/DailyTick.h"
 #include "state/GameState.h"
-#include "state/NewGame.h"
+#include "world/DailyTick.h"
+#include "world/NewGame.h"
 
 GameFlow::GameFlow(GameState& game, Services services)
     : m_ctx{game, std::move(services), {}, {}, {}, {}, {}, {}}

@@ -5,8 +5,8 @@
 #include "NavigationRules.h"
 
 #include "hardware/Computer.h"
-#include "state/DailyTick.h"
-#include "state/NewGame.h"
+#include "world/DailyTick.h"
+#include "world/NewGame.h"
 
 #include <QWidget>
 

@@ -7,7 +7,7 @@
 
 #include "state/Captions.h"
 #include "state/GameState.h"
-#include "state/NewGame.h"
+#include "world/NewGame.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>

@@ -1,16 +1,5 @@
 #include "ColourScheme.h"
 
-void setDefaultColours(GameState& g)
-{
-    for (const SchemeColour& c : schemeColours)
-        g.*c.field = c.defaultValue;
-}
-
-uint32_t schemeColour(const GameState& g, Colour GameState::*field)
-{
-    return (g.*field).value_or(defaultColour(field));
-}
-
 bool schemeApplies(const GameState& g)
 {
     return g.settingsCancelled == False;

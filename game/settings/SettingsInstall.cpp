@@ -1,13 +1,13 @@
 #include "SettingsInstall.h"
 
-#include "Music.h"
-#include "SaveLoadDialogs.h"
-#include "SavedGames.h"
 #include "SchemePainter.h"
 #include "SettingsScreen.h"
 
 #include "flow/GameContext.h"
 #include "flow/MainScreen.h"
+#include "music/Music.h"
+#include "saves/SaveLoadDialogs.h"
+#include "saves/SavedGames.h"
 
 #include <QTimer>
 

@@ -124,4 +124,4 @@ GameState& theGame();
 extern const std::array<Flag GameState::*, 11> onlinePurchaseFlags;
 
 // The colour scheme's table: the defaults (DefaultColours) and setDefaultColours.
-#include "settings/ColourScheme.h"
+#include "SchemeColours.h"

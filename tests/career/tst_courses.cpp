@@ -1,7 +1,7 @@
 // Buying courses: the price rule, the two kinds of course and the 101 ticks of a timed one.
 #include "career/Courses.h"
 #include "career/Skills.h"
-#include "state/NewGame.h"
+#include "world/NewGame.h"
 
 #include <QtTest>
 

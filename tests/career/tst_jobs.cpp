@@ -1,7 +1,7 @@
 // Jobs: the take rules with their either-or conditions, seniority, and changing jobs.
 #include "career/Jobs.h"
-#include "state/DailyTick.h"
-#include "state/NewGame.h"
+#include "world/DailyTick.h"
+#include "world/NewGame.h"
 
 #include <QtTest>
 

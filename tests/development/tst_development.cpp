@@ -1,8 +1,8 @@
 // Starting applications: the five start checks, the name box, second starts, web levels and
 // the screen's option and list states.
 #include "development/Development.h"
-#include "state/DailyTick.h"
-#include "state/NewGame.h"
+#include "world/DailyTick.h"
+#include "world/NewGame.h"
 
 #include <QtTest>
 

@@ -3,7 +3,7 @@
 #include "support/GameHarness.h"
 
 #include "flow/Controls.h"
-#include "settings/SaveTestSupport.h"
+#include "saves/SaveTestSupport.h"
 
 #include <QAction>
 #include <QDir>

@@ -5,8 +5,8 @@
 #include "internet/Online.h"
 #include "internet/OnlineServices.h"
 #include "state/GameState.h"
-#include "state/NewGame.h"
 #include "state/Random.h"
+#include "world/NewGame.h"
 
 #include <QtTest>
 

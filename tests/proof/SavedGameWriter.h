@@ -4,7 +4,7 @@
 #pragma once
 
 #include "state/GameState.h"
-#include "state/NewGame.h"
+#include "world/NewGame.h"
 
 inline constexpr int WriterGames = 5;
 

@@ -6,11 +6,11 @@
 #include "development/Development.h"
 #include "hardware/Computer.h"
 #include "internet/OnlineServices.h"
+#include "saves/SaveGame.h"
 #include "software/Installation.h"
-#include "state/DailyTick.h"
-#include "state/NewGame.h"
-#include "state/SaveGame.h"
 #include "virus/Virus.h"
+#include "world/DailyTick.h"
+#include "world/NewGame.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -10,8 +10,8 @@
 
 #include "flow/Controls.h"
 #include "internet/InternetScreen.h"
+#include "saves/SaveGame.h"
 #include "software/InstallDialog.h"
-#include "state/SaveGame.h"
 #include "virus/VirusScreen.h"
 
 #include <QAbstractButton>

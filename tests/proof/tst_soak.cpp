@@ -13,12 +13,12 @@
 #include "internet/Online.h"
 #include "internet/OnlineServices.h"
 #include "rest/Rest.h"
+#include "saves/SaveGame.h"
 #include "software/Installation.h"
-#include "state/DailyTick.h"
-#include "state/NewGame.h"
 #include "state/Random.h"
-#include "state/SaveGame.h"
 #include "virus/Virus.h"
+#include "world/DailyTick.h"
+#include "world/NewGame.h"
 
 #include <QElapsedTimer>
 #include <QHash>

@@ -1,6 +1,6 @@
 // The colour scheme: defaults, the registry's lists and what each kind of control is given.
 #include "settings/ColourScheme.h"
-#include "state/NewGame.h"
+#include "world/NewGame.h"
 
 #include <QtTest>
 

@@ -1,16 +1,16 @@
 // The save and load dialogs and the settings screen, driven by mouse and keyboard through the
 // whole game: every bad input gets a message and loses nothing; a loaded game reaches the
 // screens; the colour scheme and the melodies reach the main screen.
-#include "FakeMusicPlayer.h"
-#include "SaveTestSupport.h"
+#include "music/FakeMusicPlayer.h"
+#include "saves/SaveTestSupport.h"
 
 #include "support/GameHarness.h"
 
 #include "flow/Colours.h"
 #include "flow/Controls.h"
 #include "flow/GameContext.h"
+#include "saves/SaveGame.h"
 #include "settings/SettingsScreen.h"
-#include "state/SaveGame.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -5,9 +5,9 @@
 #include "hardware/Parts.h"
 #include "software/Programs.h"
 #include "state/GameState.h"
-#include "state/NewGame.h"
 #include "state/Random.h"
 #include "virus/Virus.h"
+#include "world/NewGame.h"
 
 #include <QtTest>
 

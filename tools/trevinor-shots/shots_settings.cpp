@@ -4,9 +4,9 @@
 
 #include "flow/GameContext.h"
 #include "flow/MenuScreen.h"
-#include "settings/SavedGames.h"
+#include "saves/SaveGame.h"
+#include "saves/SavedGames.h"
 #include "settings/SettingsScreen.h"
-#include "state/SaveGame.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -2,7 +2,7 @@
 // request in order. A melody can be made to come to its end.
 #pragma once
 
-#include "settings/Music.h"
+#include "music/Music.h"
 
 #include <QSet>
 #include <QStringList>

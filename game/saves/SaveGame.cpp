@@ -1,5 +1,6 @@
 #include "SaveGame.h"
 
+#include "career/Skills.h"
 #include "hardware/Parts.h"
 #include "software/Programs.h"
 
@@ -19,15 +20,17 @@ namespace {
 #define SAVED(kind, field) SavedField{#field, SavedKind::kind, &GameState::field}
 #define SAVED_TEXT(field, title) SavedField{#field, SavedKind::Text, &GameState::field, title}
 
-// Records 30 to 48 and 49 to 86: the installed-program and part flags, in the order of the
-// software and hardware catalogues, which is the order of the flags in the record.
+// Records 11 to 29, 30 to 48, 49 to 86 and 88 to 106: the known-skill, installed-program,
+// part and counted-skill flags, in the order of the skills, software and hardware catalogues,
+// which is the order of the flags in the record.
 template <class Row, size_t N>
 constexpr std::array<SavedField, N> flagRecords(const std::array<Row, N>& catalogue,
-                                                Flag GameState::* Row::*flag)
+                                                Flag GameState::* Row::*flag,
+                                                const char* Row::*name)
 {
     std::array<SavedField, N> records{};
     for (size_t i = 0; i < N; ++i)
-        records[i] = SavedField{catalogue[i].field, SavedKind::Flag, catalogue[i].*flag};
+        records[i] = SavedField{catalogue[i].*name, SavedKind::Flag, catalogue[i].*flag};
     return records;
 }
 
@@ -51,24 +54,13 @@ constexpr std::array<SavedField, SavedRecordCount> fields = joined(std::to_array
     SAVED(Int16, dailyPay),
     SAVED(Int16, hddCapacityGb),
     SAVED(Float32, hddFreeGb),
-
-    SAVED(Flag, knowsWin98), SAVED(Flag, knowsWinXp), SAVED(Flag, knowsUnix),
-    SAVED(Flag, knowsVc), SAVED(Flag, knowsVfp), SAVED(Flag, knowsVb), SAVED(Flag, knowsPds),
-    SAVED(Flag, knowsDelphi), SAVED(Flag, knowsHtml), SAVED(Flag, knowsPhp),
-    SAVED(Flag, knowsPerl), SAVED(Flag, knowsSql), SAVED(Flag, knowsApache),
-    SAVED(Flag, knowsCorelDraw), SAVED(Flag, knowsPhotoshop), SAVED(Flag, knowsDreamweaver),
-    SAVED(Flag, knowsFlash), SAVED(Flag, knowsStudio3d), SAVED(Flag, knowsOffice),
-}), flagRecords(programs, &Program::installed), flagRecords(parts, &Part::owned),
+}), flagRecords(skills, &Skill::knows, &Skill::knowsField),
+flagRecords(programs, &Program::installed, &Program::field),
+flagRecords(parts, &Part::owned, &Part::field),
 std::to_array<SavedField>({
     SAVED(Flag, antivirusUpdated),
-
-    SAVED(Flag, scoredWin98), SAVED(Flag, scoredWinXp), SAVED(Flag, scoredUnix),
-    SAVED(Flag, scoredVc), SAVED(Flag, scoredVfp), SAVED(Flag, scoredVb), SAVED(Flag, scoredPds),
-    SAVED(Flag, scoredDelphi), SAVED(Flag, scoredHtml), SAVED(Flag, scoredPhp),
-    SAVED(Flag, scoredPerl), SAVED(Flag, scoredSql), SAVED(Flag, scoredApache),
-    SAVED(Flag, scoredCorelDraw), SAVED(Flag, scoredPhotoshop), SAVED(Flag, scoredDreamweaver),
-    SAVED(Flag, scoredFlash), SAVED(Flag, scoredStudio3d), SAVED(Flag, scoredOffice),
-
+}), flagRecords(skills, &Skill::scored, &Skill::scoredField),
+std::to_array<SavedField>({
     SAVED(Int32, seniority),
     SAVED(UInt8, seniorityPerDay),
     SAVED(Flag, downloadedParadox),

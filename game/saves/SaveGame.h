@@ -19,7 +19,7 @@
 // Messages are the game's own, in Russian, one line each, naming the file and what is wrong.
 #pragma once
 
-#include "GameState.h"
+#include "state/GameState.h"
 
 #include <QByteArray>
 #include <QString>

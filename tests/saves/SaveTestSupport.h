@@ -2,7 +2,7 @@
 // writes, and a disk that is full while a FullDisk lives.
 #pragma once
 
-#include "settings/SavedGames.h"
+#include "saves/SavedGames.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,10 +1,10 @@
 #include "NewGame.h"
 
-#include "NumberFormat.h"
-#include "SaveGame.h"
 #include "career/Skills.h"
 #include "hardware/Parts.h"
+#include "saves/SaveGame.h"
 #include "software/Programs.h"
+#include "state/NumberFormat.h"
 
 #include <QStringEncoder>
 

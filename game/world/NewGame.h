@@ -1,8 +1,8 @@
 // New-game initialisation.
 #pragma once
 
-#include "GameState.h"
-#include "Message.h"
+#include "state/GameState.h"
+#include "state/Message.h"
 
 #include <QString>
 

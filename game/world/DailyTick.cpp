@@ -1,16 +1,9 @@
 #include "DailyTick.h"
 
-#include "NumberFormat.h"
+#include "state/NumberFormat.h"
 
 #include <algorithm>
 #include <limits>
-
-int16_t developmentDays(int32_t projectType)
-{
-    if (projectType < 0 || projectType >= int32_t(developmentDaysTable.size()))
-        return 0;
-    return developmentDaysTable[size_t(projectType)];
-}
 
 ClockSetting clockForSlider(int position)
 {
@@ -43,28 +36,6 @@ void addSeniority(GameState& g)
 {
     const int64_t sum = int64_t(g.seniority) + g.seniorityPerDay;
     g.seniority = int32_t(std::min<int64_t>(sum, std::numeric_limits<int32_t>::max()));
-}
-
-DevelopmentProgress advanceProject(GameState& g)
-{
-    const int16_t days = developmentDays(g.devProjectType);
-    if (g.devDaysDone < std::numeric_limits<uint8_t>::max())
-        ++g.devDaysDone;
-    DevelopmentProgress progress{days, g.devDaysDone,
-                                 QStringLiteral("Приложение разрабатывается ... ")
-                                     + QStringLiteral("Осталось ")
-                                     + withSignPosition(int64_t(days) - g.devDaysDone)
-                                     + QStringLiteral(" дней."),
-                                 false};
-    if (g.devDaysDone >= days) {
-        g.finishedProjectType = g.devProjectType;
-        g.developing = False;
-        g.devDaysDone = 0;
-        progress.value = 0;
-        progress.lblRazrabotka = QStringLiteral("Готово. Приложение разработано!");
-        progress.finished = true;
-    }
-    return progress;
 }
 } // namespace
 
@@ -100,14 +71,4 @@ ClockLabels clockLabels(const GameState& g)
 {
     return {withSignPosition(int64_t(g.dayCounter)), withSignPosition(int64_t(g.seniority)),
             g.mood, moodPercentText(g.mood)};
-}
-
-ListsAfterFinish listsAfterFinish(const QString& sourceText, const QString& projectListText,
-                                  const QString& webListText)
-{
-    if (sourceText == projectListText)
-        return ListsAfterFinish::EnableProjectList;
-    if (sourceText == webListText)
-        return ListsAfterFinish::EnableWebList;
-    return ListsAfterFinish::Unchanged;
 }

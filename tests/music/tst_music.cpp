@@ -2,7 +2,7 @@
 // files are found; through a player that only remembers what it was asked.
 #include "FakeMusicPlayer.h"
 
-#include "settings/Music.h"
+#include "music/Music.h"
 
 #include <QtTest>
 

@@ -1,17 +1,13 @@
 // The game clock: one game day per tick, and the speed slider.
 #pragma once
 
-#include "GameState.h"
+#include "state/GameState.h"
+
+#include "development/ProjectDays.h"
 
 #include <QString>
 
-#include <array>
 #include <optional>
-
-// Days an application of each level takes; any index outside the table takes 0 days.
-inline constexpr std::array<int16_t, 15> developmentDaysTable{
-    10, 50, 55, 60, 70, 75, 80, 85, 90, 95, 100, 80, 85, 90, 95};
-int16_t developmentDays(int32_t projectType);
 
 // Every day the mood falls by this much.
 inline constexpr float DailyMoodLoss = 0.5f;
@@ -27,13 +23,6 @@ struct ClockSetting {
 ClockSetting clockForSlider(int position);
 // Whether a button that closes a page or screen starts the clock again.
 bool clockResumes(int sliderPosition);
-
-struct DevelopmentProgress {
-    int16_t maximum;       // prgRazrabotka's maximum
-    int value;             // prgRazrabotka's value
-    QString lblRazrabotka;
-    bool finished;
-};
 
 struct DayResult {
     QString label1;       // the day before this tick's increment
@@ -57,9 +46,3 @@ struct ClockLabels {
     QString lblPercent;
 };
 ClockLabels clockLabels(const GameState& g);
-
-// When a project is finished, which of the development screen's lists the player gets back,
-// from the selected texts of the source list, lstTipProj and lstWeb.
-enum class ListsAfterFinish { EnableProjectList, EnableWebList, Unchanged };
-ListsAfterFinish listsAfterFinish(const QString& sourceText, const QString& projectListText,
-                                  const QString& webListText);

@@ -1,12 +1,12 @@
 #include "SaveLoadDialogs.h"
 
 #include "SavedGames.h"
-#include "SchemePainter.h"
-#include "ScreenSupport.h"
 
 #include "flow/Colours.h"
 #include "flow/Dialogs.h"
 #include "flow/GameContext.h"
+#include "settings/SchemePainter.h"
+#include "settings/ScreenSupport.h"
 
 #include "state/GameState.h"
 

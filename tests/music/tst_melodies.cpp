@@ -1,5 +1,5 @@
 // The game's three melodies and the player that sounds them with fluidsynth.
-#include "settings/FluidSynthPlayer.h"
+#include "music/FluidSynthPlayer.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "state/SaveGame.h"
+#include "saves/SaveGame.h"
 
 #include <QDir>
 #include <QFile>

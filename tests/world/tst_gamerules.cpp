@@ -3,10 +3,10 @@
 #include "software/Programs.h"
 #include "career/Jobs.h"
 #include "career/Skills.h"
-#include "state/DailyTick.h"
 #include "state/GameState.h"
-#include "state/NewGame.h"
 #include "state/NumberFormat.h"
+#include "world/DailyTick.h"
+#include "world/NewGame.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 #include "SavedGames.h"
 
-#include "state/SaveGame.h"
+#include "SaveGame.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,9 +2,9 @@
 // something is wrong: nothing already there is lost and the running game stays as it was.
 #include "SaveTestSupport.h"
 
-#include "settings/SavedGames.h"
-#include "state/NewGame.h"
-#include "state/SaveGame.h"
+#include "saves/SaveGame.h"
+#include "saves/SavedGames.h"
+#include "world/NewGame.h"
 
 #include <QtTest>
 

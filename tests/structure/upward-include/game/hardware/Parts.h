@@ -1,0 +1,4 @@
+#pragma once
+
+#include "state/GameState.h"
+#include "PartsPage.h" // upward: a rule includes its screen

@@ -1,0 +1,4 @@
+#include "PartsPage.h"
+
+#include "flow/MainScreen.h"
+#include "world/NewGame.h"

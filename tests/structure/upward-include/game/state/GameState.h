@@ -1,0 +1,3 @@
+#pragma once
+
+#include "world/NewGame.h" // upward: the record includes a rule above it
