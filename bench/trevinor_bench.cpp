@@ -1,6 +1,6 @@
 // How fast the game is where the player waits: the daily tick, saving and loading a full game,
 // a Tavorel's paint against one gradient fill, the main screen's creation and the start-up to
-// the visible menu against a Qt hello world. Run by hand on a Release build:
+// the painted menu against a Qt hello world. Run by hand on a Release build:
 //   QT_QPA_PLATFORM=offscreen build-bench/bin/trevinor-bench
 // The QBENCHMARK lines give each figure; summary() measures them all again in turns, best of
 // many batches, and prints them against their targets.
@@ -108,8 +108,8 @@ struct Playing {
     }
 };
 
-// Milliseconds from the start of a program to its end, which it reaches once its first
-// window is shown.
+// Milliseconds from the start of a program to its end, which it reaches right after its first
+// window's first frame has been drawn (TREVINOR_EXIT_WHEN_SHOWN, game/ExitAfterFirstPaint.h).
 double startUpMs(const QString& program)
 {
     QProcess process;
@@ -272,7 +272,7 @@ private slots:
                                   QTest::WalltimeMilliseconds);
     }
 
-    void startUpToTheMenu()
+    void startUpToThePaintedMenu()
     {
         QTest::setBenchmarkResult(median(repeated(15, [] { return startUpMs(TREVINOR_GAME); })),
                                   QTest::WalltimeMilliseconds);
@@ -321,11 +321,14 @@ private slots:
         Step filled{"a widget repainting that fill", [&] { widget.repaint(); }, 200};
         measure({&tickRule, &tickScreen, &save, &load, &loadScreens, &paint, &repaint, &gradient, &filled}, 30);
 
-        std::vector<double> creation, game, hello;
+        // The two programs alternate, so a busy moment of the machine weighs on both alike;
+        // the ratio is the median of each pair's.
+        std::vector<double> creation, game, hello, ratio;
         for (int i = 0; i < 15; ++i) {
             creation.push_back(mainScreenCreationMs());
             game.push_back(startUpMs(TREVINOR_GAME));
             hello.push_back(startUpMs(TREVINOR_HELLO));
+            ratio.push_back(game.back() / hello.back());
         }
 
         const auto line = [](const char* what, const QString& figure, const QString& target) {
@@ -347,9 +350,9 @@ private slots:
         line(repaint.name, us(repaint.bestUs) + QStringLiteral(" = %1 x the fill").arg(repaint.bestUs / gradient.bestUs, 0, 'f', 2),
              QStringLiteral("within 3 x the fill"));
         line("main screen created (new game from the menu), median", ms(median(creation)), QStringLiteral("-"));
-        line("start-up to the shown menu, median", ms(median(game)) + QStringLiteral(" = %1 x hello world").arg(median(game) / median(hello), 0, 'f', 2),
-             QStringLiteral("within 1.5 x hello world"));
-        line("Qt hello world start-up, median", ms(median(hello)), QStringLiteral("-"));
+        line("start-up to the painted menu, median", ms(median(game)) + QStringLiteral(" = %1 x hello world").arg(median(ratio), 0, 'f', 2),
+             QStringLiteral("within 1.3 x hello world"));
+        line("Qt hello world start-up to its painted window, median", ms(median(hello)), QStringLiteral("-"));
     }
 };
 

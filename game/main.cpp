@@ -1,4 +1,5 @@
 // Trevinor: the program opens on the main menu; the game runs in its event loop.
+#include "ExitAfterFirstPaint.h"
 #include "GameWiring.h"
 
 #include "flow/Dialogs.h"
@@ -10,7 +11,6 @@
 #include <QApplication>
 #include <QFont>
 #include <QStyleFactory>
-#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -33,9 +33,6 @@ int main(int argc, char* argv[])
     services.music = &music;
     services.quit = [] { QCoreApplication::exit(0); };
     const auto flow = buildGame(theGame(), std::move(services));
-    flow->openMenu(GameFlow::MenuMode::Start);
-    // For start-up measurements (bench/): end as soon as the shown menu reaches the event loop.
-    if (qEnvironmentVariableIsSet("TREVINOR_EXIT_WHEN_SHOWN"))
-        QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
+    exitAfterFirstPaintWhenAsked(flow->openMenu(GameFlow::MenuMode::Start));
     return app.exec();
 }

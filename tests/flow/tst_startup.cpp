@@ -1,0 +1,79 @@
+// The start-up as the player sees it: the measurement's end comes right after the first window's
+// first frame, children included, and never before; the game ends there by itself.
+#include "ExitAfterFirstPaint.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+class CountingPaints : public QWidget {
+public:
+    using QWidget::QWidget;
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override { ++paints; }
+};
+} // namespace
+
+class StartUpTest : public QObject {
+    Q_OBJECT
+private slots:
+    void endsOnceAfterTheWholeFirstFrame_data()
+    {
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<int>("repaints");
+        QTest::addColumn<int>("ends");
+        QTest::newRow("never shown, never ends") << false << 0 << 0;
+        QTest::newRow("shown, ends once") << true << 0 << 1;
+        QTest::newRow("painted again, still once") << true << 3 << 1;
+    }
+    void endsOnceAfterTheWholeFirstFrame()
+    {
+        QFETCH(bool, shown);
+        QFETCH(int, repaints);
+        QFETCH(int, ends);
+        CountingPaints window;
+        window.resize(200, 100);
+        auto* child = new CountingPaints(&window);
+        child->setGeometry(10, 10, 50, 20);
+        int ended = 0;
+        int childPaintsAtEnd = -1;
+        new ExitAfterFirstPaint(&window, [&] {
+            ++ended;
+            childPaintsAtEnd = child->paints;
+        });
+        if (shown) {
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QTRY_VERIFY(window.paints > 0);
+            for (int i = 0; i < repaints; ++i)
+                window.repaint();
+        }
+        QTest::qWait(50);
+        QCOMPARE(ended, ends);
+        if (ends)
+            QVERIFY(childPaintsAtEnd > 0);
+    }
+
+    void theGameEndsByItselfAfterItsMenuIsPainted()
+    {
+        QTemporaryDir home;
+        QProcess game;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), home.path());
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("TREVINOR_EXIT_WHEN_SHOWN"), QStringLiteral("1"));
+        game.setProcessEnvironment(environment);
+        game.start(QStringLiteral(TREVINOR_GAME), {});
+        // An exit question or a closed menu would keep it running.
+        QVERIFY(game.waitForFinished(60000));
+        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(game.exitCode(), 0);
+    }
+};
+
+QTEST_MAIN(StartUpTest)
+#include "tst_startup.moc"
