@@ -3,7 +3,7 @@
 #include "GameWiring.h"
 
 #include "flow/Dialogs.h"
-#include "music/FluidSynthPlayer.h"
+#include "music/LazyMusicPlayer.h"
 #include "saves/SavedGames.h"
 
 #include "state/GameState.h"
@@ -29,7 +29,10 @@ int main(int argc, char* argv[])
     DataSaveFolder saves;
     copyOldSaves(QCoreApplication::applicationDirPath(), saves);
     services.saves = &saves;
-    FluidSynthPlayer music;
+    // The synthesiser loads with the first melody; the installed game keeps it in its private
+    // library folder (TREVINOR_LIBRARY_FROM_PROGRAM, as its RPATH).
+    LazyMusicPlayer music(musicModuleFolders(QCoreApplication::applicationDirPath(),
+                                             QStringLiteral(TREVINOR_LIBRARY_FROM_PROGRAM)));
     services.music = &music;
     services.quit = [] { QCoreApplication::exit(0); };
     const auto flow = buildGame(theGame(), std::move(services));
