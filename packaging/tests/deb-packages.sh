@@ -44,7 +44,7 @@ contents)
     usr/share/icons/hicolor/256x256/apps/trevinor.png \
     usr/share/metainfo/io.github.trevinor.metainfo.xml usr/share/man/man1/trevinor-sav.1.gz \
     usr/share/man/man6/trevinor.6.gz usr/share/doc/trevinor/copyright \
-    "$multiarch/trevinor/libvuzedovi.so.2"
+    "$multiarch/trevinor/libvuzedovi.so.2" "$multiarch/trevinor/libtrevinor-fluidsynth.so"
   expect "$dev" "$multiarch/libvuzedovi.so" "$multiarch/libvuzedovi.so.2" \
     usr/include/vuzedovi/Tavorel.h "$multiarch/cmake/Vuzedovi/VuzedoviConfig.cmake" \
     "$multiarch/qt6/plugins/designer/libvuzedovi_designer.so" \
@@ -67,6 +67,11 @@ starts)
   own=$root/$multiarch/trevinor/libvuzedovi.so.2
   [ "$(realpath -e "$library")" = "$(realpath "$own")" ] \
     || fail "the game does not use its own libvuzedovi but '$library'"
+  # The synthesiser comes with the first melody, from the module beside that library.
+  env -u LD_LIBRARY_PATH ldd "$root/usr/games/trevinor" | grep -q libfluidsynth \
+    && fail "the game links libfluidsynth itself instead of loading its music module"
+  env -u LD_LIBRARY_PATH ldd "$root/$multiarch/trevinor/libtrevinor-fluidsynth.so" \
+    | grep -q "not found" && fail "the music module misses a library"
   mkdir "$root/home"
   head -c 15872 /dev/zero >"$root/blank.sav"
   [ "$(env -u LD_LIBRARY_PATH "$root/usr/games/trevinor-sav" check "$root/blank.sav")" = ok ] \
