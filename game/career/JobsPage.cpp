@@ -80,6 +80,10 @@ void addCatalogue(MainScreen& screen)
         setCaption(screen.control("lblDostupna"), shown.lblDostupna);
         return jobAvailable(g, job);
     };
+    table.describe = [&g](int row) {
+        const JobHover shown = hoverJob(g, jobs[size_t(row)]);
+        return catalogueDescription({shown.lblTreb, shown.lblDostupna});
+    };
     table.click = [&screen, &g](int row) {
         const JobTaken taken = takeJob(g, jobs[size_t(row)]);
         if (!taken.taken)

@@ -81,6 +81,10 @@ public:
         table.descriptions = {QStringLiteral("lblOpisanie"), QStringLiteral("lblVozmozhno")};
         table.hover = [this](int row) { return hover(courses[size_t(row)]); };
         table.click = [this](int row) { click(courses[size_t(row)]); };
+        table.describe = [this](int row) {
+            const CourseHover shown = hoverCourse(m_ctx.game, courses[size_t(row)]);
+            return catalogueDescription({shown.lblOpisanie, shown.lblVozmozhno});
+        };
         screen.addCatalogue(std::move(table));
     }
 

@@ -2,15 +2,61 @@
 
 #include "Colours.h"
 #include "Controls.h"
+#include "ScreenKit.h"
 
 #include <QMouseEvent>
+#include <QStringList>
 #include <QWidget>
 
 #include <vuzedovi/Tavorel.h>
 
 CatalogueLabels::CatalogueLabels(QWidget* screen, std::function<void()> panelMoved)
-    : QObject(screen), m_screen(screen), m_panelMoved(std::move(panelMoved))
+    : QObject(screen), m_screen(screen), m_panelMoved(std::move(panelMoved)),
+      m_described(QAccessible::isActive())
 {
+    QAccessible::installActivationObserver(this);
+}
+
+CatalogueLabels::~CatalogueLabels()
+{
+    QAccessible::removeActivationObserver(this);
+}
+
+QString catalogueDescription(std::initializer_list<QString> texts)
+{
+    QStringList shown;
+    for (const QString& text : texts) {
+        if (!text.isEmpty())
+            shown.append(shownLines(text));
+    }
+    return shown.join(QChar('\n'));
+}
+
+void CatalogueLabels::accessibilityActiveChanged(bool active)
+{
+    m_described = active;
+    describe();
+}
+
+void CatalogueLabels::describe(QWidget* label, const CatalogueTable& table, int row) const
+{
+    const QString text = label->isEnabled() ? table.describe(row) : QString();
+    if (label->accessibleDescription() != text)
+        label->setAccessibleDescription(text);
+}
+
+void CatalogueLabels::describe() const
+{
+    if (!m_described)
+        return;
+    for (const CatalogueTable& table : m_tables) {
+        if (!table.describe)
+            continue;
+        for (size_t row = 0; row < table.labels.size(); ++row) {
+            if (auto* label = m_screen->findChild<QWidget*>(table.labels[row]))
+                describe(label, table, int(row));
+        }
+    }
 }
 
 void CatalogueLabels::add(CatalogueTable table)
@@ -27,6 +73,7 @@ void CatalogueLabels::add(CatalogueTable table)
                     [this](short&, short&, float&, float&) { m_panelMoved(); });
     }
     m_tables.push_back(std::move(table));
+    describe();
 }
 
 void CatalogueLabels::reset(uint32_t colour) const
@@ -74,11 +121,18 @@ bool CatalogueLabels::find(const QObject* label, Place* place) const
 bool CatalogueLabels::eventFilter(QObject* watched, QEvent* event)
 {
     const auto type = event->type();
-    if (type != QEvent::MouseMove && type != QEvent::MouseButtonRelease && type != QEvent::Leave)
+    if (type != QEvent::MouseMove && type != QEvent::MouseButtonRelease && type != QEvent::Leave
+        && type != QEvent::EnabledChange)
         return QObject::eventFilter(watched, event);
     Place place{};
     if (!find(watched, &place))
         return QObject::eventFilter(watched, event);
+    // Bought, owned or held: the label's description goes with its enabling, and comes back.
+    if (type == QEvent::EnabledChange) {
+        if (m_described && m_tables[place.table].describe)
+            describe(static_cast<QWidget*>(watched), m_tables[place.table], place.row);
+        return false;
+    }
     // The pointer left the label, maybe straight onto the next one: its highlight ends.
     if (type == QEvent::Leave) {
         m_panelMoved();

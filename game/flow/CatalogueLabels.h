@@ -4,15 +4,20 @@
 // next one), or moving over a catalogue panel, gives every label its normal colour back and
 // empties the description texts.
 //
+// A player who cannot see the hover hears the same details as each label's accessible
+// description, kept current while an assistive technology is active (and only then).
+//
 // Each catalogue hands in one table: its labels, panels and description labels by name and its
 // rules as handlers. The reset reads every table, so no list of labels is kept anywhere else.
 #pragma once
 
+#include <QAccessible>
 #include <QObject>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 class QWidget;
@@ -28,13 +33,22 @@ struct CatalogueTable {
     std::function<void(int row)> click;
     // The catalogue's own resting state, run by the reset after the description texts.
     std::function<void()> reset;
+    // The details and verdict the hover shows for the row, as one text, for a screen reader.
+    // Asked only of enabled labels; a disabled one (owned, bought, held) is described by
+    // nothing.
+    std::function<QString(int row)> describe;
 };
 
-class CatalogueLabels : public QObject {
+// The texts a catalogue's hover shows, as one description: lines broken as on the screen,
+// the empty ones left out.
+QString catalogueDescription(std::initializer_list<QString> texts);
+
+class CatalogueLabels : public QObject, private QAccessible::ActivationObserver {
     Q_OBJECT
 public:
     // panelMoved runs when the pointer moves over a registered panel (the screen's reset).
     CatalogueLabels(QWidget* screen, std::function<void()> panelMoved);
+    ~CatalogueLabels() override;
 
     // Finds the table's controls under the screen and wires them; a name that is not on the
     // screen is passed over.
@@ -44,6 +58,12 @@ public:
     // description label the empty text, then each table's own reset runs.
     void reset(uint32_t colour) const;
 
+    // Brings every label's accessible description in line with the game, while an assistive
+    // technology is active; otherwise it costs nothing. The screen runs it whenever what the
+    // verdicts read may have changed (money, the day, the page); a label's own enabling runs it
+    // for that label.
+    void describe() const;
+
     const std::vector<CatalogueTable>& tables() const { return m_tables; }
     // Every catalogue label on the screen, in table order.
     std::vector<QWidget*> labels() const;
@@ -52,6 +72,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void accessibilityActiveChanged(bool active) override;
+    void describe(QWidget* label, const CatalogueTable& table, int row) const;
+
     struct Place {
         size_t table;
         int row;
@@ -61,4 +84,5 @@ private:
     QWidget* m_screen;
     std::function<void()> m_panelMoved;
     std::vector<CatalogueTable> m_tables;
+    bool m_described = false; // an assistive technology is listening
 };

@@ -102,6 +102,8 @@ MainScreen::MainScreen(GameContext& context, QWidget* parent)
     buildToolbar();
     buildPages();
     connectControls();
+    // A screen reader hears the catalogues of the page it is on as they stand.
+    connect(m_tabs, &QTabWidget::currentChanged, m_catalogues, [this] { m_catalogues->describe(); });
     CatalogueTable home;
     for (const char* panel : homeResetPanels)
         home.panels.push_back(QString::fromLatin1(panel));
@@ -280,6 +282,7 @@ void MainScreen::dailyTick()
     setMoodBar(day.moodBar);
     setCaption(control("lblPercent"), day.lblPercent);
     setCaption(control("lblDengi"), day.lblDengi);
+    m_catalogues->describe();
     // The development screen shows the project's progress.
     if (day.development)
         emit developmentAdvanced(*day.development);
@@ -293,6 +296,13 @@ void MainScreen::comeBack()
     show();
     raise();
     activateWindow();
+}
+
+void MainScreen::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_catalogues->describe();
+    QWidget::changeEvent(event);
 }
 
 void MainScreen::closeEvent(QCloseEvent* event)

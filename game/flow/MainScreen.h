@@ -113,6 +113,8 @@ protected:
     // The window manager's close (Alt+F4, the taskbar): the menu's exit question, with the
     // clock held while it is asked. Nothing in the game closes this screen itself.
     void closeEvent(QCloseEvent* event) override;
+    // Back from a dialog or another screen: the catalogues' descriptions follow what changed.
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildTitleBar();

@@ -3,6 +3,7 @@
 // software panel. Whoever changes one of these calls the function for it.
 #include "MainScreen.h"
 
+#include "CatalogueLabels.h"
 #include "Controls.h"
 #include "GameContext.h"
 #include "ScreenKit.h"
@@ -37,6 +38,8 @@ void MainScreen::showClockLabels(const ClockLabels& labels)
 void MainScreen::showMoney()
 {
     setCaption(control("lblDengi"), withSignPosition(m_ctx.game.money));
+    // Every price's verdict reads the money.
+    m_catalogues->describe();
 }
 
 void MainScreen::showMood()

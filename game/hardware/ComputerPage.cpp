@@ -112,6 +112,7 @@ void addCatalogue(MainScreen& screen)
         setCaption(screen.control("lblShowTsena"), partPriceText(g, p));
         return true;
     };
+    table.describe = [&g](int row) { return partPriceText(g, parts[size_t(row)]); };
     table.click = [&screen, &g](int row) {
         const Purchase purchase = buyPart(g, parts[size_t(row)]);
         if (!purchase.bought)

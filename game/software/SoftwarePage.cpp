@@ -142,6 +142,10 @@ void addCatalogue(MainScreen& screen)
         // A program that cannot be installed is still chosen: the dialog can remove it.
         return true;
     };
+    table.describe = [&g](int row) {
+        const ProgramHover view = hoverProgram(g, programs[size_t(row)]);
+        return catalogueDescription({view.lblSisTreb, view.lblTool});
+    };
     table.click = [&screen](int row) { chooseAndOpen(screen, programs[size_t(row)]); };
     table.reset = [&screen] { showPicture(screen, PictureResting); };
     screen.addCatalogue(std::move(table));

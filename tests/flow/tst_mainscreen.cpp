@@ -8,7 +8,10 @@
 #include "flow/MainScreenPages.h"
 #include "flow/NavigationRules.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QComboBox>
 #include <QMessageBox>
 #include <QPushButton>
@@ -543,6 +546,77 @@ private slots:
         }
         QCOMPARE(tabs(s)->count(), 5);
         QCOMPARE(s->control<QToolBar>("Toolbar1")->actions().size(), 8);
+    }
+    // A player who cannot see the hover hears what it shows: each catalogue label's accessible
+    // description holds the texts its hover writes, kept in line as the money changes and as
+    // the label is bought, while a screen reader listens, and nothing is described without one.
+    void cataloguesDescribeTheirHover_data()
+    {
+        QTest::addColumn<bool>("listening");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("after");
+        QTest::addColumn<bool>("click");
+        QTest::addColumn<bool>("changes");
+        QTest::newRow("course: affordable, then not") << true << "Obuchenie" << "lblWin98" << 1000 << 50 << false << true;
+        QTest::newRow("course: started, still offered") << true << "Obuchenie" << "lblWin98" << 150 << 150 << true << false;
+        QTest::newRow("job: not for these skills") << true << "Rabota" << "lblVerst" << 1000 << 50 << false << false;
+        QTest::newRow("part: priced, then bought") << true << "Komp" << "lblRadiokanal" << 1000 << 500 << true << true;
+        QTest::newRow("program: no computer for it") << true << "Program" << "lblOSWin98" << 1000 << 50 << false << false;
+        QTest::newRow("no screen reader: nothing") << false << "Komp" << "lblRadiokanal" << 1000 << 50 << true << false;
+    }
+    void cataloguesDescribeTheirHover()
+    {
+        QFETCH(bool, listening);
+        QFETCH(QString, page);
+        QFETCH(QString, label);
+        QFETCH(int, before);
+        QFETCH(int, after);
+        QFETCH(bool, click);
+        QFETCH(bool, changes);
+        FlowHarness h;
+        MainScreen* s = h.newGame();
+        // A screen reader starting up while the game runs.
+        QAccessible::setActive(listening);
+        const auto quiet = qScopeGuard([] { QAccessible::setActive(false); });
+        QWidget* item = s->control(label.toLatin1().constData());
+        const auto& tables = s->catalogues().tables();
+        const auto table = std::find_if(tables.begin(), tables.end(), [&](const CatalogueTable& t) {
+            return std::find(t.labels.begin(), t.labels.end(), label) != t.labels.end();
+        });
+        QVERIFY(table != tables.end());
+        // What the screen reader hears against what the hover writes on the screen, line by line.
+        const auto heardIsShown = [&] {
+            QStringList heard = QAccessible::queryAccessibleInterface(item)
+                                    ->text(QAccessible::Description).split(QChar(10), Qt::SkipEmptyParts);
+            QStringList shown;
+            if (listening && item->isEnabled()) {
+                QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), item->mapToGlobal(QPointF(5, 5)),
+                                 Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+                QApplication::sendEvent(item, &move);
+                for (const QString& name : table->descriptions)
+                    shown += caption(s->control(name.toLatin1().constData()))
+                                 .split(QRegularExpression(QStringLiteral("[\r\n]")), Qt::SkipEmptyParts);
+                s->hoverReset();
+            }
+            heard.sort();
+            shown.sort();
+            return heard == shown;
+        };
+        h.game.money = Currency::fromRoubles(before);
+        s->showMoney();
+        key(s, page.toLatin1().constData());
+        QVERIFY(heardIsShown());
+        const QString first = item->accessibleDescription();
+        h.game.money = Currency::fromRoubles(after);
+        s->showMoney();
+        QVERIFY(heardIsShown());
+        if (click) {
+            QTest::mouseClick(item, Qt::LeftButton);
+            QVERIFY(heardIsShown());
+        }
+        QCOMPARE(item->accessibleDescription() != first, changes);
     }
 };
 
