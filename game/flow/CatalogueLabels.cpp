@@ -49,23 +49,26 @@ void CatalogueLabels::describe() const
 {
     if (!m_described)
         return;
-    for (const CatalogueTable& table : m_tables) {
-        if (!table.describe)
+    for (size_t t = 0; t < m_tables.size(); ++t) {
+        if (!m_tables[t].describe)
             continue;
-        for (size_t row = 0; row < table.labels.size(); ++row) {
-            if (auto* label = m_screen->findChild<QWidget*>(table.labels[row]))
-                describe(label, table, int(row));
+        for (size_t row = 0; row < m_labels[t].size(); ++row) {
+            if (QWidget* label = m_labels[t][row])
+                describe(label, m_tables[t], int(row));
         }
     }
 }
 
 void CatalogueLabels::add(CatalogueTable table)
 {
+    auto& found = m_labels.emplace_back();
     for (const QString& name : table.labels) {
-        if (auto* label = m_screen->findChild<QWidget*>(name)) {
+        auto* label = m_screen->findChild<QWidget*>(name);
+        if (label) {
             label->setMouseTracking(true);
             label->installEventFilter(this);
         }
+        found.push_back(label);
     }
     for (const QString& name : table.panels) {
         if (auto* panel = m_screen->findChild<vuzedovi::Tavorel*>(name))
@@ -95,9 +98,9 @@ void CatalogueLabels::reset(uint32_t colour) const
 std::vector<QWidget*> CatalogueLabels::labels() const
 {
     std::vector<QWidget*> found;
-    for (const CatalogueTable& table : m_tables) {
-        for (const QString& name : table.labels) {
-            if (auto* label = m_screen->findChild<QWidget*>(name))
+    for (const auto& labels : m_labels) {
+        for (QWidget* label : labels) {
+            if (label)
                 found.push_back(label);
         }
     }
@@ -106,10 +109,10 @@ std::vector<QWidget*> CatalogueLabels::labels() const
 
 bool CatalogueLabels::find(const QObject* label, Place* place) const
 {
-    for (size_t t = 0; t < m_tables.size(); ++t) {
-        const auto& names = m_tables[t].labels;
-        for (size_t row = 0; row < names.size(); ++row) {
-            if (names[row] == label->objectName()) {
+    for (size_t t = 0; t < m_labels.size(); ++t) {
+        const auto& labels = m_labels[t];
+        for (size_t row = 0; row < labels.size(); ++row) {
+            if (labels[row] == label) {
                 *place = {t, int(row)};
                 return true;
             }

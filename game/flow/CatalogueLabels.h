@@ -13,6 +13,7 @@
 
 #include <QAccessible>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <cstdint>
@@ -84,5 +85,8 @@ private:
     QWidget* m_screen;
     std::function<void()> m_panelMoved;
     std::vector<CatalogueTable> m_tables;
+    // Each table's labels as found when it was added (row i is entry i; null where the name is
+    // not on the screen), so that neither the reset nor the descriptions search the screen.
+    std::vector<std::vector<QPointer<QWidget>>> m_labels;
     bool m_described = false; // an assistive technology is listening
 };
