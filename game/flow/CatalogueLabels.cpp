@@ -2,6 +2,7 @@
 
 #include "Colours.h"
 #include "Controls.h"
+#include "LabelClick.h"
 #include "ScreenKit.h"
 
 #include <QMouseEvent>
@@ -154,8 +155,7 @@ bool CatalogueLabels::eventFilter(QObject* watched, QEvent* event)
         // The label keeps the move; passed on to its panel it would reset the hover at once.
         return true;
     }
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() != Qt::LeftButton || !label->rect().contains(mouse->position().toPoint()))
+    if (!isClickRelease(label, event))
         return false;
     const bool allowed = !table.hover || table.hover(place.row);
     if (allowed && table.click)

@@ -6,6 +6,7 @@
 #include "Controls.h"
 #include "Dialogs.h"
 #include "GameContext.h"
+#include "LabelClick.h"
 #include "MainScreenPages.h"
 #include "ScreenKit.h"
 #include "ToolbarIcons.h"
@@ -443,14 +444,11 @@ bool MainScreen::eventFilter(QObject* watched, QEvent* event)
     }
     const bool legend = watched == m_lblLegenda;
     if (legend || watched == m_lblPO) {
-        if (event->type() == QEvent::MouseButtonRelease) {
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() == Qt::LeftButton
-                && static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint())) {
-                legend ? toggleLegend() : toggleSoftwarePanel();
-                return true;
-            }
-        } else if (legend && event->type() == QEvent::MouseMove) {
+        if (isClickRelease(static_cast<QWidget*>(watched), event)) {
+            legend ? toggleLegend() : toggleSoftwarePanel();
+            return true;
+        }
+        if (legend && event->type() == QEvent::MouseMove) {
             setBackColour(m_lblLegenda, DesignColours::Hover);
         } else if (legend && event->type() == QEvent::Leave) {
             setBackColour(m_lblLegenda, m_ctx.game.colourChoiceButtons.value_or(

@@ -5,7 +5,7 @@
 
 #include "internet/InternetPainters.h"
 #include "internet/InternetPlaces.h"
-#include "internet/LabelClick.h"
+#include "flow/LabelClick.h"
 #include "internet/OnlineServices.h"
 
 #include "flow/ButtonPress.h"

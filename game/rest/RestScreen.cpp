@@ -7,6 +7,7 @@
 #include "flow/Controls.h"
 #include "flow/Dialogs.h"
 #include "flow/GameContext.h"
+#include "flow/LabelClick.h"
 #include "flow/MainScreen.h"
 #include "flow/ScreenKit.h"
 
@@ -193,12 +194,8 @@ bool RestScreen::eventFilter(QObject* watched, QEvent* event)
     }
     if (event->type() == QEvent::Leave) // onto a button, another label or off the window
         clearHover();
-    if (event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        auto* label = static_cast<QWidget*>(watched);
-        if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint()))
-            choose(*activity);
-    }
+    if (isClickRelease(static_cast<QWidget*>(watched), event))
+        choose(*activity);
     return QWidget::eventFilter(watched, event);
 }
 

@@ -2,7 +2,7 @@
 
 #include "virus/Virus.h"
 
-#include "internet/LabelClick.h"
+#include "flow/LabelClick.h"
 
 #include "flow/Colours.h"
 #include "flow/Controls.h"

@@ -17,15 +17,6 @@
 #include <QToolButton>
 
 namespace {
-QWidget* topLevel(const char* name)
-{
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String(name) && w->isVisible())
-            return w;
-    }
-    return nullptr;
-}
-
 // The names of the controls Tab reaches on the window, from the first, once round.
 QStringList tabChain(QWidget* window, QWidget* first)
 {
@@ -58,7 +49,7 @@ private slots:
                               "Razrab", "Inet", "Otdih", "Menu", "Slider1"}));
         s->toolbarKey(QStringLiteral("Menu"));
         h.flow->menu()->button(1)->click();
-        QWidget* save = topLevel("frmSave");
+        QWidget* save = shownWindow("frmSave");
         QVERIFY(save);
         QCOMPARE(tabChain(save, save->findChild<QWidget*>(QStringLiteral("File1"))),
                  QStringList({"File1", "txtSave", "cmdSave", "cmdCancel"}));
@@ -128,7 +119,7 @@ private slots:
         if (input == QLatin1String("menu enter")) {
             menu->button(menuButton)->setFocus();
             QTimer::singleShot(0, [] {
-                if (QWidget* about = topLevel("frmAbout"))
+                if (QWidget* about = shownWindow("frmAbout"))
                     about->close();
             });
             QTest::keyClick(menu->button(menuButton), Qt::Key_Return);
@@ -136,7 +127,7 @@ private slots:
             return;
         }
         menu->button(menuButton)->click();
-        QWidget* window = topLevel(dialog.toLatin1().constData());
+        QWidget* window = shownWindow(dialog.toLatin1().constData());
         QVERIFY(window);
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
@@ -144,7 +135,7 @@ private slots:
         if (input == QLatin1String("escape")) {
             QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window,
                             Qt::Key_Escape);
-            QTRY_VERIFY(!topLevel(dialog.toLatin1().constData()));
+            QTRY_VERIFY(!shownWindow(dialog.toLatin1().constData()));
             QCOMPARE(h.game.settingsCancelled, toFlag(dialog == QLatin1String("frmNastroiki")));
             QCOMPARE(h.game.playerName, QStringLiteral("Текущий"));
             QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
@@ -152,7 +143,7 @@ private slots:
             auto* name = window->findChild<QLineEdit*>(QStringLiteral("txtSave"));
             QTest::keyClicks(name, QStringLiteral("second"));
             QTest::keyClick(name, Qt::Key_Return);
-            QTRY_VERIFY(!topLevel("frmSave"));
+            QTRY_VERIFY(!shownWindow("frmSave"));
             QVERIFY(QFile::exists(dir.filePath(QStringLiteral("second.sav"))));
         } else {
             const QRect item = list->visualItemRect(list->item(0));
@@ -163,7 +154,7 @@ private slots:
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
                 QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, item.center());
             }
-            QTRY_VERIFY(!topLevel("frmLoad"));
+            QTRY_VERIFY(!shownWindow("frmLoad"));
             QCOMPARE(h.game.playerName, QStringLiteral("Сохранённый"));
         }
     }

@@ -39,15 +39,6 @@ SaveFolder& savesIn(const QString& path);
 
 namespace {
 
-QWidget* window(const char* name)
-{
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String(name) && w->isVisible())
-            return w;
-    }
-    return nullptr;
-}
-
 template <class T = QWidget> T* child(QWidget* root, const char* name)
 {
     T* found = root ? root->findChild<T*>(QString::fromLatin1(name)) : nullptr;
@@ -324,7 +315,7 @@ void CareerTest::aWholeCareerThroughTheScreens()
     // A rest in the dear restaurant, just in time.
     p.days(14);
     p.toolbar("Otdih");
-    QWidget* rest = window("frmOtdyh");
+    QWidget* rest = shownWindow("frmOtdyh");
     QVERIFY(rest && !p.s->isVisible());
     pointAndClick(child(rest, "Label5"));
     QCOMPARE(p.h.dialogs.asked.last().text, QStringLiteral("Настроение повысилось до 100 %>"));
@@ -341,7 +332,7 @@ void CareerTest::aWholeCareerThroughTheScreens()
     press(p.control("cmdKompDa"));
     QCOMPARE(p.shown("lblModem"), QStringLiteral("ZyXEL OMNI NEO 56K"));
     p.toolbar("Razrab");
-    QWidget* development = window("frmRazrabotka");
+    QWidget* development = shownWindow("frmRazrabotka");
     QVERIFY(development);
     QRadioButton* foxPro = nullptr;
     for (auto* option : development->findChildren<QRadioButton*>(QStringLiteral("optDS"))) {
@@ -370,7 +361,7 @@ void CareerTest::aWholeCareerThroughTheScreens()
     // Online: the sale, a chapter of the database course, the antivirus bases, a few billed
     // seconds, and a virus met on the way out and destroyed.
     p.toolbar("Inet");
-    Online o{p, qobject_cast<InternetScreen*>(window("frmInter"))};
+    Online o{p, qobject_cast<InternetScreen*>(shownWindow("frmInter"))};
     QVERIFY(o.screen);
     o.click("cmdPodkl");
     QVERIFY(o.screen->session().connected());
@@ -414,11 +405,11 @@ void CareerTest::aWholeCareerThroughTheScreens()
     const GameState savedGame = p.h.game;
     p.menu();
     p.menuButton("cmdSave");
-    QWidget* save = window("frmSave");
+    QWidget* save = shownWindow("frmSave");
     QVERIFY(save);
     QTest::keyClicks(child(save, "txtSave"), QStringLiteral("Kariera"));
     press(child(save, "cmdSave"));
-    QTRY_VERIFY(!window("frmSave"));
+    QTRY_VERIFY(!shownWindow("frmSave"));
     QVERIFY(QFileInfo::exists(p.dir.filePath(QStringLiteral("Kariera.sav"))));
 
     // A new game wipes every page ...
@@ -439,7 +430,7 @@ void CareerTest::aWholeCareerThroughTheScreens()
     // load a sign position).
     p.menu();
     p.menuButton("cmdLoad");
-    QWidget* load = window("frmLoad");
+    QWidget* load = shownWindow("frmLoad");
     QVERIFY(load);
     auto* files = child<QListWidget>(load, "File1");
     const QList<QListWidgetItem*> listed = files->findItems(QStringLiteral("Kariera.sav"), Qt::MatchExactly);
@@ -468,7 +459,7 @@ void CareerTest::aWholeCareerThroughTheScreens()
         p.days(1);
     QCOMPARE(p.s->moodBar(), 1.0f);
     p.toolbar("Otdih");
-    QWidget* tv = window("frmOtdyh");
+    QWidget* tv = shownWindow("frmOtdyh");
     QVERIFY(tv);
     pointAndClick(child(tv, "Label1"));
     QCOMPARE(p.h.game.mood, 11.0f);

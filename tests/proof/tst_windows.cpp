@@ -20,15 +20,6 @@ QTimer* clockOf(MainScreen* s)
     return s->control<QTimer>("TimerMain");
 }
 
-QWidget* topLevel(const char* name)
-{
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String(name) && w->isVisible())
-            return w;
-    }
-    return nullptr;
-}
-
 using G = GameState;
 
 // A whole computer with Windows XP and a modem, as a loaded game would show it.
@@ -118,7 +109,7 @@ const std::vector<WindowCase>& windowCases()
          [](FlowHarness& h) { h.openMenu(); },
          [](FlowHarness& h) { h.flow->menu()->openAbout(); },
          [](FlowHarness& h) {
-             QTRY_VERIFY(!topLevel("frmAbout"));
+             QTRY_VERIFY(!shownWindow("frmAbout"));
              QVERIFY(h.flow->menu()->isVisible());
          }},
         {"frmRazrabotka",
@@ -185,7 +176,7 @@ const std::vector<WindowCase>& windowCases()
              h.flow->menu()->button(1)->click();
          },
          [](FlowHarness& h) {
-             QTRY_VERIFY(!topLevel("frmSave"));
+             QTRY_VERIFY(!shownWindow("frmSave"));
              QCOMPARE(h.dialogs.count("tell"), 0);
              QVERIFY(h.game == beforeClose);
              h.flow->menu()->button(4)->click();
@@ -199,7 +190,7 @@ const std::vector<WindowCase>& windowCases()
              h.flow->menu()->button(2)->click();
          },
          [](FlowHarness& h) {
-             QTRY_VERIFY(!topLevel("frmLoad"));
+             QTRY_VERIFY(!shownWindow("frmLoad"));
              QVERIFY(h.game == beforeClose);
              h.flow->menu()->button(4)->click();
              gameGoesOn(h);
@@ -209,7 +200,7 @@ const std::vector<WindowCase>& windowCases()
          nothing,
          [](FlowHarness& h) { h.openMenu()->button(5)->click(); },
          [](FlowHarness& h) {
-             QTRY_VERIFY(!topLevel("frmNastroiki"));
+             QTRY_VERIFY(!shownWindow("frmNastroiki"));
              QCOMPARE(h.game.settingsCancelled, True);
              QVERIFY(h.flow->menu()->isVisible());
          }},
@@ -239,7 +230,7 @@ private slots:
         // The close comes once the window is up, also when it runs modally inside open().
         bool closed = false;
         QTimer::singleShot(0, [&] {
-            QWidget* window = topLevel(c.window);
+            QWidget* window = shownWindow(c.window);
             if (window && window->windowHandle()) {
                 beforeClose = h.game;
                 QCloseEvent close;

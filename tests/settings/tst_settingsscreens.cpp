@@ -36,14 +36,6 @@ struct Game {
     }};
 };
 
-QWidget* window(const char* name)
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name) && w->isVisible())
-            return w;
-    return nullptr;
-}
-
 template <class T = QWidget> T* child(QWidget* root, const char* name)
 {
     return root->findChild<T*>(QString::fromLatin1(name));
@@ -63,7 +55,7 @@ QWidget* openFromMenu(Game& g, int button, const char* screen)
 {
     MenuScreen* menu = openMenu(g);
     QTest::mouseClick(menu->button(button), Qt::LeftButton);
-    return window(screen);
+    return shownWindow(screen);
 }
 
 void clickItem(QListWidget* list, const QString& text)
@@ -89,7 +81,7 @@ void clickOption(QAbstractButton* option)
 void answerColourDialog(std::optional<QColor> colour)
 {
     QTimer::singleShot(0, [colour] {
-        auto* dialog = qobject_cast<QColorDialog*>(window("dlgColour"));
+        auto* dialog = qobject_cast<QColorDialog*>(shownWindow("dlgColour"));
         QVERIFY(dialog);
         if (colour) {
             dialog->setCurrentColor(*colour);
@@ -574,7 +566,7 @@ void SettingsScreensTest::confirmingResetsAnUntouchedSchemeAndAppliesItToTheScre
     MainScreen* main = g.h.newGame();
     if (cancelledBefore) {
         press(child(openFromMenu(g, 5, "frmNastroiki"), "cmdNo"));
-        QTRY_VERIFY(!window("frmNastroiki"));
+        QTRY_VERIFY(!shownWindow("frmNastroiki"));
     }
     QWidget* screen = openFromMenu(g, 5, "frmNastroiki");
     QCOMPARE(g.h.game.settingsConfirmed, False);
@@ -603,9 +595,9 @@ void SettingsScreensTest::aCancelledSettingsScreenKeepsLaterScreensInTheirDesign
     QWidget* screen = openFromMenu(g, 5, "frmNastroiki");
     QTest::mouseClick(child<QCheckBox>(screen, "chkZapret"), Qt::LeftButton, {}, QPoint(8, 10));
     press(child(screen, "cmdYes"));
-    QTRY_VERIFY(!window("frmNastroiki"));
+    QTRY_VERIFY(!shownWindow("frmNastroiki"));
     QTest::mouseClick(g.h.flow->menu()->button(5), Qt::LeftButton);
-    press(child(window("frmNastroiki"), "cmdNo"));
+    press(child(shownWindow("frmNastroiki"), "cmdNo"));
     QCOMPARE(g.h.game.settingsCancelled, True);
     QCOMPARE(g.h.game.panelsLocked, True);
 

@@ -138,6 +138,16 @@ inline void mouseOverTavorel(QWidget* control)
     emit qobject_cast<vuzedovi::Tavorel*>(control)->MouseMove(button, shift, x, y);
 }
 
+// The shown top-level window of that name (a screen, a dialog), or null.
+inline QWidget* shownWindow(const char* name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String(name) && w->isVisible())
+            return w;
+    }
+    return nullptr;
+}
+
 inline void fire(QTimer* timer)
 {
     QMetaObject::invokeMethod(timer, "timeout");

@@ -25,11 +25,9 @@ protected:
             m_pressed = true;
             return true;
         case QEvent::MouseButtonRelease: {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() != Qt::LeftButton)
+            if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
                 break;
-            const bool inside = m_label->rect().contains(mouse->position().toPoint());
-            if (std::exchange(m_pressed, false) && inside && m_clicked)
+            if (std::exchange(m_pressed, false) && isClickRelease(m_label, event) && m_clicked)
                 m_clicked();
             return true;
         }
@@ -49,6 +47,14 @@ private:
     bool m_pressed = false;
 };
 } // namespace
+
+bool isClickRelease(const QWidget* widget, const QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonRelease)
+        return false;
+    const auto* mouse = static_cast<const QMouseEvent*>(event);
+    return mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint());
+}
 
 void onLabelClick(QLabel* label, std::function<void()> clicked)
 {
