@@ -1,5 +1,7 @@
 #include "Dialogs.h"
 
+#include "ScreenPlacement.h"
+
 #include <QCoreApplication>
 #include <QInputDialog>
 #include <QLibraryInfo>
@@ -8,6 +10,21 @@
 #include <QMessageBox>
 
 namespace {
+// The toolkit places a message box by the size it has before its text is laid out, and sizes
+// it to the text only as it is shown: it would open off to the upper left of the window that
+// asked. Placed again once it has its size, it opens centred over that window.
+class CentredMessageBox final : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event);
+        ScreenPlacement::centre(this);
+    }
+};
+
 QMessageBox::Icon boxIcon(Dialogs::Icon icon)
 {
     switch (icon) {
@@ -44,7 +61,7 @@ QString QtDialogs::askText(QWidget* parent, const QString& prompt, const QString
 bool QtDialogs::askYesNo(QWidget* parent, const QString& text, const QString& caption,
                          Icon icon)
 {
-    QMessageBox box(boxIcon(icon), caption, text, QMessageBox::Yes | QMessageBox::No, parent);
+    CentredMessageBox box(boxIcon(icon), caption, text, QMessageBox::Yes | QMessageBox::No, parent);
     // Closed from outside or by Escape, the box answers No.
     box.setEscapeButton(QMessageBox::No);
     box.setTextFormat(Qt::PlainText);
@@ -53,7 +70,7 @@ bool QtDialogs::askYesNo(QWidget* parent, const QString& text, const QString& ca
 
 void QtDialogs::tell(QWidget* parent, const QString& text, const QString& caption, Icon icon)
 {
-    QMessageBox box(boxIcon(icon), caption, text, QMessageBox::Ok, parent);
+    CentredMessageBox box(boxIcon(icon), caption, text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

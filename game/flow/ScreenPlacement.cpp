@@ -54,8 +54,12 @@ ScreenPlacement::~ScreenPlacement()
 void ScreenPlacement::place(QWidget* window)
 {
     // A window the game or the player moved already keeps its place.
-    if (window->testAttribute(Qt::WA_Moved))
-        return;
+    if (!window->testAttribute(Qt::WA_Moved))
+        centre(window);
+}
+
+void ScreenPlacement::centre(QWidget* window)
+{
     const QWidget* over = window->parentWidget() ? window->parentWidget()->window() : nullptr;
     QRect area;
     if (over && over->isVisible()) {
@@ -68,7 +72,9 @@ void ScreenPlacement::place(QWidget* window)
             return;
         area = screen->availableGeometry();
     }
-    window->move(area.center() - window->rect().center());
+    // Its frame, where the window system has given it one, is centred with it.
+    const QSize frame = window->frameGeometry().size();
+    window->move(area.center() - QPoint((frame.width() - 1) / 2, (frame.height() - 1) / 2));
 }
 
 bool ScreenPlacement::eventFilter(QObject* watched, QEvent* event)

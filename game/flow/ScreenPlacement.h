@@ -17,6 +17,8 @@ public:
 
     // Centres window over its parent window, else on the screen, once.
     static void place(QWidget* window);
+    // Centres window over its parent window, else on the screen, now, wherever it stands.
+    static void centre(QWidget* window);
     // Chains the screen's focusable controls for Tab in reading order.
     static void setReadingTabOrder(QWidget* screen);
 

@@ -7,6 +7,7 @@
 #include "state/Message.h"
 
 #include <QTest>
+#include <QTimer>
 
 Q_DECLARE_METATYPE(Message::Icon)
 Q_DECLARE_METATYPE(Message::Buttons)
@@ -60,6 +61,43 @@ private slots:
         QCOMPARE(asked.icon, icon);
         QCOMPARE(dialogs.yesNo.size(), answersLeft);
         QVERIFY(!dialogs.ranOut);
+    }
+    // The real boxes open centred over the window that asked, whatever their text's length.
+    void theBoxOpensCentredOverItsWindow_data()
+    {
+        QTest::addColumn<bool>("question");
+        QTest::addColumn<QRect>("window");
+        QTest::addColumn<int>("words");
+        QTest::newRow("exit question over the main screen") << true << QRect(240, 150, 800, 600) << 6;
+        QTest::newRow("a long notice over the menu") << false << QRect(460, 206, 360, 488) << 60;
+        QTest::newRow("a word over a window at the corner") << false << QRect(0, 0, 380, 340) << 1;
+    }
+    void theBoxOpensCentredOverItsWindow()
+    {
+        QFETCH(bool, question);
+        QFETCH(QRect, window);
+        QFETCH(int, words);
+        QWidget over;
+        over.setGeometry(window);
+        over.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&over));
+        QRect shown;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            shown = box ? box->frameGeometry() : QRect();
+            if (box)
+                box->close();
+        });
+        QtDialogs dialogs;
+        const QString text = QStringList(words, QStringLiteral("Товарищ")).join(QChar(' '));
+        if (question)
+            dialogs.askYesNo(&over, text, QStringLiteral("Exit"), Dialogs::Icon::Question);
+        else
+            dialogs.tell(&over, text, QStringLiteral("Тревинор"), Dialogs::Icon::Information);
+        QVERIFY(shown.isValid());
+        QVERIFY2((shown.center() - over.frameGeometry().center()).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("box %1,%2 %3x%4").arg(shown.x()).arg(shown.y())
+                                .arg(shown.width()).arg(shown.height())));
     }
 };
 
