@@ -301,7 +301,13 @@ void Tavorel::keyPressEvent(QKeyEvent* event)
                 return;
         }
     }
-    if (isButtonStyle(d->style) && isActivationKey(event->key()) && !event->isAutoRepeat()) {
+    if (!isButtonStyle(d->style) || !isActivationKey(event->key())) {
+        // A key the control does not use goes on to its window, as on any button: Escape
+        // still closes the dialog the focused control stands in.
+        event->ignore();
+        return;
+    }
+    if (!event->isAutoRepeat()) {
         d->activationKey = event->key();
         showPress(*this);
     }
@@ -315,8 +321,12 @@ void Tavorel::keyReleaseEvent(QKeyEvent* event)
     short shift = shiftMask(event->modifiers());
     QPointer<Tavorel> self(this);
     emit KeyUp(code, shift);
-    if (!self || event->key() != d->activationKey)
+    if (!self)
         return;
+    if (event->key() != d->activationKey) {
+        event->ignore();
+        return;
+    }
     // The release of the Space or Enter that went down here: the button's click.
     d->activationKey = 0;
     if (!isButtonStyle(d->style))

@@ -102,6 +102,7 @@ private slots:
         QTest::newRow("Escape leaves the load dialog") << 2 << "frmLoad" << "escape";
         QTest::newRow("Escape is the settings' \"Нет\"") << 5 << "frmNastroiki" << "escape";
         QTest::newRow("Enter on a menu button presses it") << 6 << "frmAbout" << "menu enter";
+        QTest::newRow("Escape on the About box's focused OK") << 6 << "frmAbout" << "escape";
     }
     void dialogsKeepTheDesktopsHabits()
     {

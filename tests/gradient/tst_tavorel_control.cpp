@@ -375,17 +375,18 @@ private slots:
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
         QTest::addColumn<short>("keyCode");
         QTest::addColumn<short>("shift");
+        QTest::addColumn<bool>("kept"); // the control uses the key; others go on to its window
 
-        QTest::newRow("Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers() << short(13) << short(0);
-        QTest::newRow("Escape") << int(Qt::Key_Escape) << Qt::KeyboardModifiers() << short(27) << short(0);
-        QTest::newRow("Scroll Lock") << int(Qt::Key_ScrollLock) << Qt::KeyboardModifiers() << short(145) << short(0);
-        QTest::newRow("F1") << int(Qt::Key_F1) << Qt::KeyboardModifiers() << short(112) << short(0);
-        QTest::newRow("shifted A") << int(Qt::Key_A) << Qt::KeyboardModifiers(Qt::ShiftModifier) << short(65) << short(1);
-        QTest::newRow("Ctrl+Alt 7") << int(Qt::Key_7) << (Qt::ControlModifier | Qt::AltModifier) << short(55) << short(6);
-        QTest::newRow("keypad 7") << int(Qt::Key_7) << Qt::KeyboardModifiers(Qt::KeypadModifier) << short(103) << short(0);
-        QTest::newRow("Left") << int(Qt::Key_Left) << Qt::KeyboardModifiers() << short(37) << short(0);
-        QTest::newRow("Delete") << int(Qt::Key_Delete) << Qt::KeyboardModifiers() << short(46) << short(0);
-        QTest::newRow("minus") << int(Qt::Key_Minus) << Qt::KeyboardModifiers() << short(189) << short(0);
+        QTest::newRow("Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers() << short(13) << short(0) << true;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << Qt::KeyboardModifiers() << short(27) << short(0) << false;
+        QTest::newRow("Scroll Lock") << int(Qt::Key_ScrollLock) << Qt::KeyboardModifiers() << short(145) << short(0) << false;
+        QTest::newRow("F1") << int(Qt::Key_F1) << Qt::KeyboardModifiers() << short(112) << short(0) << false;
+        QTest::newRow("shifted A") << int(Qt::Key_A) << Qt::KeyboardModifiers(Qt::ShiftModifier) << short(65) << short(1) << false;
+        QTest::newRow("Ctrl+Alt 7") << int(Qt::Key_7) << (Qt::ControlModifier | Qt::AltModifier) << short(55) << short(6) << false;
+        QTest::newRow("keypad 7") << int(Qt::Key_7) << Qt::KeyboardModifiers(Qt::KeypadModifier) << short(103) << short(0) << false;
+        QTest::newRow("Left") << int(Qt::Key_Left) << Qt::KeyboardModifiers() << short(37) << short(0) << false;
+        QTest::newRow("Delete") << int(Qt::Key_Delete) << Qt::KeyboardModifiers() << short(46) << short(0) << false;
+        QTest::newRow("minus") << int(Qt::Key_Minus) << Qt::KeyboardModifiers() << short(189) << short(0) << false;
     }
 
     void keysArriveAsVirtualKeyCodes()
@@ -394,6 +395,7 @@ private slots:
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(short, keyCode);
         QFETCH(short, shift);
+        QFETCH(bool, kept);
 
         // The events pass their values by reference, which QSignalSpy cannot record.
         Tavorel control;
@@ -404,7 +406,9 @@ private slots:
         QKeyEvent press(QEvent::KeyPress, key, modifiers);
         QKeyEvent release(QEvent::KeyRelease, key, modifiers);
         QApplication::sendEvent(&control, &press);
+        QCOMPARE(press.isAccepted(), kept);
         QApplication::sendEvent(&control, &release);
+        QCOMPARE(release.isAccepted(), kept);
         const QList<QPair<short, short>> expected{{keyCode, shift}};
         QCOMPARE(downs, expected);
         QCOMPARE(ups, expected);
