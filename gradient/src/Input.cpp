@@ -303,8 +303,10 @@ void Tavorel::keyPressEvent(QKeyEvent* event)
     }
     if (!isButtonStyle(d->style) || !isActivationKey(event->key())) {
         // A key the control does not use goes on to its window, as on any button: Escape
-        // still closes the dialog the focused control stands in.
-        event->ignore();
+        // still closes the dialog the focused control stands in. Scroll Lock stays: the
+        // control sends it to itself after each left press.
+        if (event->key() != Qt::Key_ScrollLock)
+            event->ignore();
         return;
     }
     if (!event->isAutoRepeat()) {
@@ -324,7 +326,8 @@ void Tavorel::keyReleaseEvent(QKeyEvent* event)
     if (!self)
         return;
     if (event->key() != d->activationKey) {
-        event->ignore();
+        if (event->key() != Qt::Key_ScrollLock)
+            event->ignore();
         return;
     }
     // The release of the Space or Enter that went down here: the button's click.

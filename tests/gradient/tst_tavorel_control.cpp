@@ -379,7 +379,7 @@ private slots:
 
         QTest::newRow("Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers() << short(13) << short(0) << true;
         QTest::newRow("Escape") << int(Qt::Key_Escape) << Qt::KeyboardModifiers() << short(27) << short(0) << false;
-        QTest::newRow("Scroll Lock") << int(Qt::Key_ScrollLock) << Qt::KeyboardModifiers() << short(145) << short(0) << false;
+        QTest::newRow("Scroll Lock") << int(Qt::Key_ScrollLock) << Qt::KeyboardModifiers() << short(145) << short(0) << true;
         QTest::newRow("F1") << int(Qt::Key_F1) << Qt::KeyboardModifiers() << short(112) << short(0) << false;
         QTest::newRow("shifted A") << int(Qt::Key_A) << Qt::KeyboardModifiers(Qt::ShiftModifier) << short(65) << short(1) << false;
         QTest::newRow("Ctrl+Alt 7") << int(Qt::Key_7) << (Qt::ControlModifier | Qt::AltModifier) << short(55) << short(6) << false;
