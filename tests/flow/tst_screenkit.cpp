@@ -1,6 +1,6 @@
 // The screen kit's own logic: the one rule by which disabled text fades (halfway for the
-// catalogue labels, readable at 4.5:1 for the development screen), a faded control following
-// its colours, and the lines of a carriage-return text.
+// catalogue labels, readable at 4.5:1 for the development screen), and a faded control
+// following its colours.
 #include "flow/Colours.h"
 #include "flow/ScreenKit.h"
 
@@ -21,8 +21,6 @@ private slots:
     void disabledTextFadesByTheRule_data();
     void disabledTextFadesByTheRule();
     void aFadedControlFollowsItsColours();
-    void carriageReturnsBecomeLineBreaks_data();
-    void carriageReturnsBecomeLineBreaks();
 };
 
 void ScreenKitTest::disabledTextFadesByTheRule_data()
@@ -77,27 +75,6 @@ void ScreenKitTest::aFadedControlFollowsItsColours()
     QCOMPARE(label.palette().color(QPalette::Disabled, QPalette::WindowText),
              QColor(127, 127, 127));
     QCOMPARE(label.palette().color(QPalette::Active, QPalette::WindowText), QColor(255, 255, 255));
-}
-
-void ScreenKitTest::carriageReturnsBecomeLineBreaks_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("one line") << QStringLiteral("Delphi 6.0") << QStringLiteral("Delphi 6.0");
-    QTest::newRow("two lines") << QStringLiteral("ОЗУ 64 Мб\rHDD 1 Гб")
-                               << QStringLiteral("ОЗУ 64 Мб\nHDD 1 Гб");
-    QTest::newRow("an empty line between") << QStringLiteral("a\r\rb")
-                                           << QStringLiteral("a\n\nb");
-}
-
-void ScreenKitTest::carriageReturnsBecomeLineBreaks()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, shown);
-    QCOMPARE(shownLines(text), shown);
-    QLabel label;
-    showLines(&label, text);
-    QCOMPARE(label.text(), shown);
 }
 
 QTEST_MAIN(ScreenKitTest)

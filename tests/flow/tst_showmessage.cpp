@@ -27,10 +27,6 @@ private slots:
         using B = Message::Buttons;
         using I = Message::Icon;
         QTest::newRow("OK, no icon") << B::Ok << I::None << QList<bool>{} << "tell" << false << 0;
-        QTest::newRow("OK, information") << B::Ok << I::Information << QList<bool>{} << "tell"
-                                         << false << 0;
-        QTest::newRow("OK, exclamation") << B::Ok << I::Exclamation << QList<bool>{} << "tell"
-                                         << false << 0;
         QTest::newRow("OK takes no answer meant for a question")
             << B::Ok << I::Question << QList<bool>{true} << "tell" << false << 1;
         QTest::newRow("question answered Yes") << B::YesNo << I::Question << QList<bool>{true}

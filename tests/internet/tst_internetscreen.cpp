@@ -103,7 +103,6 @@ private slots:
     void aStaleAntivirusCannotDestroyTheVirus();
     void leavingResumesTheClockBySlider_data();
     void leavingResumesTheClockBySlider();
-    void closeButtonLeavesLikeDisconnect_data();
     void closeButtonLeavesLikeDisconnect();
     void detailsWidenAndLeavingNarrows();
     void menuUnderlinesTheHoveredSection();
@@ -404,16 +403,8 @@ void InternetScreenTest::leavingResumesTheClockBySlider()
     QVERIFY(o.h.dialogs.asked.isEmpty());
 }
 
-void InternetScreenTest::closeButtonLeavesLikeDisconnect_data()
-{
-    QTest::addColumn<bool>("fromDesktop");
-    QTest::newRow("X") << false;
-    QTest::newRow("closed by the desktop") << true;
-}
-
 void InternetScreenTest::closeButtonLeavesLikeDisconnect()
 {
-    QFETCH(bool, fromDesktop);
     Online o({&G::modemRadio, &G::installedWin98});
     o.connectModem();
     o.click("lblPO_S");
@@ -422,10 +413,7 @@ void InternetScreenTest::closeButtonLeavesLikeDisconnect()
     QCOMPARE(o.lastTold().text, QStringLiteral("Товарищ Вася, у Вас нет проекта!"));
     QVERIFY(o.control<QRadioButton>("Option14")->isChecked());
     o.h.random.add(0); // no virus this time
-    if (fromDesktop)
-        o.screen->close(); // Alt+F4
-    else
-        o.press("cmdClose");
+    o.press("cmdClose");
     QVERIFY(!o.control<QRadioButton>("Option14")->isChecked());
     QCOMPARE(o.tab(), 0);
     QVERIFY(!o.screen->session().connected());

@@ -148,8 +148,6 @@ void RestScreenTest::daAndCloseResumeTheClockBySlider_data()
     QTest::newRow("Да, paused") << "cmdDa" << 2 << false;
     QTest::newRow("close, a day a second") << "cmdClose" << 1 << true;
     QTest::newRow("close, paused") << "cmdClose" << 2 << false;
-    QTest::newRow("closed by the desktop, a day a second") << "" << 1 << true;
-    QTest::newRow("closed by the desktop, paused") << "" << 2 << false;
 }
 
 void RestScreenTest::daAndCloseResumeTheClockBySlider()
@@ -166,10 +164,7 @@ void RestScreenTest::daAndCloseResumeTheClockBySlider()
     QWidget* r = restScreen();
     QVERIFY(!s->control<QTimer>("TimerMain")->isActive());
     s->setWindowState(Qt::WindowMinimized); // left minimised with "-" before
-    if (button.isEmpty())
-        r->close(); // Alt+F4
-    else
-        pressTavorel(controlNamed(r, qPrintable(button)));
+    pressTavorel(controlNamed(r, qPrintable(button)));
     QVERIFY(!r->isVisible());
     QVERIFY(same);
     QVERIFY(s->isVisible());

@@ -110,7 +110,6 @@ private slots:
     void dialogOpensWithTheNameAndTheOfferedButtons();
     void barFillsOnTheClockThenTheDialogCloses();
     void installActsOnKeyDownOnly();
-    void cancelChangesNothing_data();
     void cancelChangesNothing();
     void fromFiveHundredFiftyRoublesToARemovedProgram();
     void installedListOfTheHomePage();
@@ -267,16 +266,8 @@ void SoftwarePageTest::installActsOnKeyDownOnly()
     }));
 }
 
-void SoftwarePageTest::cancelChangesNothing_data()
-{
-    QTest::addColumn<bool>("fromDesktop");
-    QTest::newRow("Нет") << false;
-    QTest::newRow("closed by the desktop") << true;
-}
-
 void SoftwarePageTest::cancelChangesNothing()
 {
-    QFETCH(bool, fromDesktop);
     FlowHarness h;
     MainScreen* s = h.newGame();
     buyCheapComputer(s);
@@ -284,10 +275,7 @@ void SoftwarePageTest::cancelChangesNothing()
     const GameState before = h.game;
     const qsizetype asked = h.dialogs.asked.size();
     QVERIFY(withDialog(s, "lblPrPhoto", [&](InstallDialog* d) {
-        if (fromDesktop)
-            d->close(); // Alt+F4
-        else
-            press(d, "cmdCancel");
+        press(d, "cmdCancel");
         QVERIFY(!d->isVisible());
         QCOMPARE(d->result(), int(QDialog::Rejected));
     }));
