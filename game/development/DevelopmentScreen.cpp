@@ -149,10 +149,6 @@ DevelopmentScreen::DevelopmentScreen(GameContext& context)
     frameScreen(this, "frmRazrabotka", {Width, Height}, ProgramTitle);
     setDarkBody(this);
     build();
-    // A text shows as written (lblInform names the player's project): no markup, no pictures
-    // fetched.
-    for (QLabel* label : findChildren<QLabel*>())
-        label->setTextFormat(Qt::PlainText);
     connectControls();
     // First loaded in this run: the project of the game, if there is one, is named.
     refreshOptions();

@@ -1,5 +1,6 @@
 #include "ButtonPress.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QObject>
@@ -86,6 +87,36 @@ private:
     short m_keyDown = 0;
 };
 } // namespace
+
+namespace {
+class EnterClick final : public QObject {
+public:
+    explicit EnterClick(QAbstractButton* button) : QObject(button), m_button(button)
+    {
+        button->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || key->isAutoRepeat())
+            return false;
+        m_button->click();
+        return true;
+    }
+
+private:
+    QAbstractButton* m_button;
+};
+} // namespace
+
+void clickOnEnter(QAbstractButton* button)
+{
+    new EnterClick(button);
+}
 
 void onPress(vuzedovi::Tavorel* button, std::function<void()> action, PressOn when)
 {

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+class QAbstractButton;
+
 namespace vuzedovi {
 class Tavorel;
 }
@@ -18,3 +20,7 @@ enum class PressOn { KeyUp, KeyDown };
 // Runs action on each press of button, for as long as the button lives.
 void onPress(vuzedovi::Tavorel* button, std::function<void()> action,
              PressOn when = PressOn::KeyUp);
+
+// Enter on a focused Qt button (the menu's, the toolbar's keys) clicks it, as Space does; a
+// held Enter clicks once.
+void clickOnEnter(QAbstractButton* button);

@@ -16,6 +16,8 @@ CatalogueLabels::CatalogueLabels(QWidget* screen, std::function<void()> panelMov
       m_described(QAccessible::isActive())
 {
     QAccessible::installActivationObserver(this);
+    // A hidden screen is not read: its labels are described again as it comes back.
+    screen->installEventFilter(this);
 }
 
 CatalogueLabels::~CatalogueLabels()
@@ -48,7 +50,7 @@ void CatalogueLabels::describe(QWidget* label, const CatalogueTable& table, int 
 
 void CatalogueLabels::describe() const
 {
-    if (!m_described)
+    if (!m_described || !m_screen->isVisible())
         return;
     for (size_t t = 0; t < m_tables.size(); ++t) {
         if (!m_tables[t].describe)
@@ -125,6 +127,11 @@ bool CatalogueLabels::find(const QObject* label, Place* place) const
 bool CatalogueLabels::eventFilter(QObject* watched, QEvent* event)
 {
     const auto type = event->type();
+    if (watched == m_screen) {
+        if (type == QEvent::Show)
+            describe();
+        return false;
+    }
     if (type != QEvent::MouseMove && type != QEvent::MouseButtonRelease && type != QEvent::Leave
         && type != QEvent::EnabledChange)
         return QObject::eventFilter(watched, event);

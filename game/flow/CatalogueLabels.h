@@ -60,7 +60,8 @@ public:
     void reset(uint32_t colour) const;
 
     // Brings every label's accessible description in line with the game, while an assistive
-    // technology is active; otherwise it costs nothing. The screen runs it whenever what the
+    // technology is active and the screen is shown (and on its showing); otherwise it costs
+    // nothing. The screen runs it whenever what the
     // verdicts read may have changed (money, the day, the page); a label's own enabling runs it
     // for that label.
     void describe() const;

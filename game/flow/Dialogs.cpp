@@ -13,9 +13,15 @@ namespace {
 // The toolkit places a message box by the size it has before its text is laid out, and sizes
 // it to the text only as it is shown: it would open off to the upper left of the window that
 // asked. Placed again once it has its size, it opens centred over that window.
+// A box shows its text as written: a name the player typed is never taken for markup.
 class CentredMessageBox final : public QMessageBox {
 public:
-    using QMessageBox::QMessageBox;
+    CentredMessageBox(Icon icon, const QString& caption, const QString& text,
+                      StandardButtons buttons, QWidget* parent)
+        : QMessageBox(icon, caption, text, buttons, parent)
+    {
+        setTextFormat(Qt::PlainText);
+    }
 
 protected:
     void showEvent(QShowEvent* event) override
@@ -64,14 +70,12 @@ bool QtDialogs::askYesNo(QWidget* parent, const QString& text, const QString& ca
     CentredMessageBox box(boxIcon(icon), caption, text, QMessageBox::Yes | QMessageBox::No, parent);
     // Closed from outside or by Escape, the box answers No.
     box.setEscapeButton(QMessageBox::No);
-    box.setTextFormat(Qt::PlainText);
     return box.exec() == QMessageBox::Yes;
 }
 
 void QtDialogs::tell(QWidget* parent, const QString& text, const QString& caption, Icon icon)
 {
     CentredMessageBox box(boxIcon(icon), caption, text, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

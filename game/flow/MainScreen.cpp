@@ -12,6 +12,7 @@
 #include "ToolbarIcons.h"
 
 #include "state/GameState.h"
+#include "state/SchemeColours.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -147,7 +148,7 @@ void MainScreen::buildToolbar()
     // Enter, as any other button.
     for (QToolButton* button : m_toolbar->findChildren<QToolButton*>()) {
         button->setFocusPolicy(Qt::TabFocus);
-        button->installEventFilter(this);
+        clickOnEnter(button);
     }
 }
 
@@ -418,8 +419,7 @@ void MainScreen::addCatalogue(CatalogueTable table)
 
 void MainScreen::hoverReset()
 {
-    const uint32_t colour =
-        m_ctx.game.colourChoiceButtons.value_or(DefaultColours::ChoiceButtons);
+    const uint32_t colour = schemeColour(m_ctx.game, &GameState::colourChoiceButtons);
     // The catalogue labels, their description texts and each catalogue's resting state.
     m_catalogues->reset(colour);
     // The two link labels lose their hover colour.
@@ -429,13 +429,6 @@ void MainScreen::hoverReset()
 
 bool MainScreen::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && watched->parent() == m_toolbar) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat()) {
-            static_cast<QToolButton*>(watched)->click();
-            return true;
-        }
-    }
     if (watched == m_tabs && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
@@ -451,8 +444,7 @@ bool MainScreen::eventFilter(QObject* watched, QEvent* event)
         if (legend && event->type() == QEvent::MouseMove) {
             setBackColour(m_lblLegenda, DesignColours::Hover);
         } else if (legend && event->type() == QEvent::Leave) {
-            setBackColour(m_lblLegenda, m_ctx.game.colourChoiceButtons.value_or(
-                                            DefaultColours::ChoiceButtons));
+            setBackColour(m_lblLegenda, schemeColour(m_ctx.game, &GameState::colourChoiceButtons));
         }
     }
     return QWidget::eventFilter(watched, event);

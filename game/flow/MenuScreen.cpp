@@ -1,6 +1,7 @@
 #include "MenuScreen.h"
 
 #include "AboutBox.h"
+#include "ButtonPress.h"
 #include "Colours.h"
 #include "Dialogs.h"
 #include "GameContext.h"
@@ -97,6 +98,7 @@ MenuScreen::MenuScreen(GameContext& context, QWidget* parent)
         button->setMouseTracking(true);
         paintButton(button, NormalColour);
         button->installEventFilter(this);
+        clickOnEnter(button);
         connect(button, &QPushButton::clicked, this, [this, i] { press(i + 1); });
         m_buttons[size_t(i)] = button;
     }
@@ -154,16 +156,6 @@ bool MenuScreen::eventFilter(QObject* watched, QEvent* event)
         case QEvent::FocusOut:
             apply(m_highlight.focusOut());
             break;
-        case QEvent::KeyPress: {
-            // Enter presses the focused button, as Space does.
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if ((key == Qt::Key_Return || key == Qt::Key_Enter)
-                && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
-                static_cast<QPushButton*>(watched)->click();
-                return true;
-            }
-            break;
-        }
         case QEvent::MouseMove:
             // A disabled button takes no mouse input: the move is one over the background.
             if (static_cast<QWidget*>(watched)->isEnabled())

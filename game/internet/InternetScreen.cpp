@@ -47,12 +47,9 @@ InternetScreen::InternetScreen(GameContext& context, MainScreen& mainScreen)
 
     build();
     // The screen's own background shows through its body, pages, frames and texts, so that
-    // the colour scheme's background reaches all of them. A text shows as written (the sales
-    // log names the player's projects): no markup, no pictures fetched.
-    for (QLabel* label : findChildren<QLabel*>()) {
+    // the colour scheme's background reaches all of them.
+    for (QLabel* label : findChildren<QLabel*>())
         label->setAutoFillBackground(label->objectName() == QLatin1String("lblAntiDa"));
-        label->setTextFormat(Qt::PlainText);
-    }
     connectControls();
     applyLayout(OnlineSession::narrowLayout());
     setMenuEnabled(false);

@@ -172,10 +172,8 @@ void showInstallResult(MainScreen& screen, const InstallResult& result)
 void refreshSoftware(MainScreen& screen)
 {
     const GameState& g = screen.context().game;
-    for (const Program& p : programs) {
-        if (QWidget* shape = screen.control(p.indicator))
-            shape->setVisible(isSet(g.*p.installed));
-    }
+    for (const Program& p : programs)
+        screen.showInstalled(p, isSet(g.*p.installed));
     // The installed list shows the game it was picked in: a new or loaded game starts it over.
     screen.clearInstalledSoftware();
 }

@@ -35,8 +35,8 @@ void clickAtCentre(Tavorel* control)
     QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
                         Qt::NoModifier);
     QCoreApplication::sendEvent(control, &release);
-    if (alive && control->Style() == constStyle::ButtonFlat && !control->underMouse())
-        control->DrawStyleFrame();  // no pointer to hover over it: the flat button lies flat again
+    if (alive)
+        settleFlatButton(*control);
 }
 
 class AccessibleTavorel : public QAccessibleWidget {

@@ -335,8 +335,7 @@ void Tavorel::keyReleaseEvent(QKeyEvent* event)
     if (!isButtonStyle(d->style))
         return;
     releasePress(*this, *d);
-    if (d->style == constStyle::ButtonFlat && !underMouse())
-        DrawStyleFrame();  // no hover: the flat button lies flat again
+    settleFlatButton(*this);
     emit Click();
 }
 
@@ -411,6 +410,12 @@ void Tavorel::focusOutEvent(QFocusEvent* event)
         update();
     if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
         d->keyboardFocus = false;
+}
+
+void settleFlatButton(Tavorel& control)
+{
+    if (control.Style() == constStyle::ButtonFlat && !control.underMouse())
+        control.DrawStyleFrame();
 }
 
 } // namespace vuzedovi

@@ -126,6 +126,9 @@ void paintPicture(QPainter& painter, const Tavorel& control, TavorelState& state
 
 // Push, toggle, flat and anti-buttons; panels and values outside constStyle are no buttons.
 bool isButtonStyle(constStyle style);
+// After a click the pointer is not over (a key, a screen reader's press): a flat button lies
+// flat again, as when the pointer leaves it.
+void settleFlatButton(Tavorel& control);
 bool isToggleStyle(constStyle style);
 
 // What follows a change of Style however it was made: buttons take the focus by Tab, panels
