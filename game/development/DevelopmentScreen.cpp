@@ -224,9 +224,11 @@ void DevelopmentScreen::buildProject()
 
 void DevelopmentScreen::connectControls()
 {
-    // The close button leaves like "Да": a close button that did nothing would surprise.
+    // The close button, and the desktop's close, leave like "Да": a close that did nothing
+    // would surprise.
     for (const char* name : {"Tavorel5", "cmdClose"})
         onPress(tavorel(controlNamed(this, name)), [this] { leave(); });
+    leaveOnClose(this, [this] { leave(); });
 
     connect(m_environments, &QButtonGroup::idClicked, this,
             [this](int id) { chooseEnvironment(id); });
@@ -256,15 +258,6 @@ void DevelopmentScreen::leave()
     hide();
     if (MainScreen* main = m_ctx.mainScreen ? m_ctx.mainScreen() : nullptr)
         main->comeBack();
-}
-
-void DevelopmentScreen::closeEvent(QCloseEvent* event)
-{
-    // Closed from the desktop (Alt+F4, the taskbar): the player leaves as with "Да"; the
-    // window stays with the game and the main screen comes back.
-    event->ignore();
-    if (isVisible())
-        leave();
 }
 
 void DevelopmentScreen::refreshOptions()

@@ -32,9 +32,6 @@ public:
     // One day of the project, from the clock.
     void showProgress(const DevelopmentProgress& progress);
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void build();
     void buildNotice();

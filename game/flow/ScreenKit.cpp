@@ -3,6 +3,7 @@
 #include "Colours.h"
 #include "Controls.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QLabel>
 #include <QProgressBar>
@@ -10,6 +11,37 @@
 #include <QWidget>
 
 #include <vuzedovi/Tavorel.h>
+
+namespace {
+class LeaveOnClose final : public QObject {
+public:
+    LeaveOnClose(QWidget* screen, std::function<void()> leave)
+        : QObject(screen), m_screen(screen), m_leave(std::move(leave))
+    {
+        screen->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != m_screen || event->type() != QEvent::Close)
+            return false;
+        event->ignore();
+        if (m_screen->isVisible())
+            m_leave();
+        return true;
+    }
+
+private:
+    QWidget* m_screen;
+    std::function<void()> m_leave;
+};
+} // namespace
+
+void leaveOnClose(QWidget* screen, std::function<void()> leave)
+{
+    new LeaveOnClose(screen, std::move(leave));
+}
 
 void frameScreen(QWidget* screen, const char* name, QSize size, const QString& title)
 {

@@ -4,6 +4,8 @@
 // disabled text (DisabledText.h).
 #pragma once
 
+#include <functional>
+
 #include "DisabledText.h"
 
 #include <QRect>
@@ -26,6 +28,9 @@ inline constexpr Qt::WindowFlags ScreenWindow = Qt::Window | Qt::FramelessWindow
 
 // Names the screen, titles it and fixes its size.
 void frameScreen(QWidget* screen, const char* name, QSize size, const QString& title);
+// Closed from the desktop (Alt+F4, the taskbar), the screen leaves as its own button does,
+// only while it is shown; the window itself stays with the game.
+void leaveOnClose(QWidget* screen, std::function<void()> leave);
 // The screens' dark body with yellow text.
 void setDarkBody(QWidget* screen);
 

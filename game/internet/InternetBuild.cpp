@@ -278,6 +278,9 @@ void InternetScreen::connectControls()
     connect(tavorel(control("cmdMin")), &vuzedovi::Tavorel::Click, this,
             [this] { showMinimized(); });
     onPress(tavorel(control("cmdClose")), [this] { disconnectAndLeave(); });
+    // Closed from the desktop the player leaves as with "Отключить / Выйти", past the virus
+    // window if one comes; during a page load the screen stays.
+    leaveOnClose(this, [this] { disconnectAndLeave(); });
     onPress(tavorel(control("cmdPodkl")), [this] { connectModem(); });
     onPress(tavorel(control("cmdOtkl")), [this] { disconnectAndLeave(); });
     onPress(tavorel(control("cmdDetali")), [this] { toggleDetails(); });

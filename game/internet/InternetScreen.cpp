@@ -297,15 +297,6 @@ void InternetScreen::finishDisconnect()
     emit left();
 }
 
-void InternetScreen::closeEvent(QCloseEvent* event)
-{
-    // Closed from the desktop (Alt+F4, the taskbar): the player leaves as with "Отключить /
-    // Выйти", past the virus window if one comes; during a page load the screen stays.
-    event->ignore();
-    if (isVisible())
-        disconnectAndLeave();
-}
-
 bool InternetScreen::eventFilter(QObject* watched, QEvent* event)
 {
     if (!watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != this)

@@ -129,9 +129,11 @@ void RestScreen::build()
                        static_cast<QWidget*>(description)})
         w->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    // The close button leaves like "Да": a close button that did nothing would surprise.
+    // The close button, and the desktop's close, leave like "Да": a close that did nothing
+    // would surprise.
     for (const char* name : {"cmdDa", "cmdClose"})
         onPress(tavorel(controlNamed(this, name)), [this] { leave(); });
+    leaveOnClose(this, [this] { leave(); });
 }
 
 void RestScreen::open()
@@ -150,14 +152,6 @@ void RestScreen::leave()
         main->comeBack();
         main->resumeClock();
     }
-}
-
-void RestScreen::closeEvent(QCloseEvent* event)
-{
-    // Closed from the desktop (Alt+F4, the taskbar): the player leaves as with "Да".
-    event->ignore();
-    if (isVisible())
-        leave();
 }
 
 void RestScreen::hover(const RestActivity& activity)
