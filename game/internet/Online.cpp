@@ -90,12 +90,17 @@ DialStatus OnlineSession::dialTick()
     return status;
 }
 
-bool OnlineSession::statusTickRuns(StatusTimer timer)
+bool OnlineSession::tickRuns(HeldTick tick)
 {
     if (!m_load)
         return true;
-    (timer == StatusTimer::Dial ? m_dialHeld : m_watchHeld) = true;
+    m_held[tick] = true;
     return false;
+}
+
+bool OnlineSession::statusTickRuns(StatusTimer timer)
+{
+    return tickRuns(timer == StatusTimer::Dial ? HeldDial : HeldWatch);
 }
 
 OnlineClockLabels OnlineSession::advanceClock(GameState& g)
@@ -119,12 +124,8 @@ OnlineClockLabels OnlineSession::advanceClock(GameState& g)
 
 std::optional<OnlineClockLabels> OnlineSession::billingTick(GameState& g)
 {
-    if (!m_connected)
+    if (!m_connected || !tickRuns(HeldBilling))
         return std::nullopt;
-    if (m_load) {
-        m_billingHeld = true;
-        return std::nullopt;
-    }
     return advanceClock(g);
 }
 
@@ -150,7 +151,7 @@ bool OnlineSession::loadPage(const GameState& g, int tab, const QString& statusT
     if (modem == Modem::None || m_load)
         return false;
     m_load = Load{tab, statusText, nowMs, pageLoadDurationMs(modem)};
-    m_billingHeld = m_dialHeld = m_watchHeld = false;
+    m_held = {};
     return true;
 }
 
@@ -172,11 +173,11 @@ LoadEnd OnlineSession::finishLoad(GameState& g)
 {
     LoadEnd end{m_load ? m_load->tab : 0, std::nullopt};
     m_load.reset();
-    if (m_billingHeld && m_connected)
+    const auto held = std::exchange(m_held, {});
+    if (held[HeldBilling] && m_connected)
         end.heldBilling = advanceClock(g);
-    end.heldDial = std::exchange(m_dialHeld, false);
-    end.heldWatch = std::exchange(m_watchHeld, false);
-    m_billingHeld = false;
+    end.heldDial = held[HeldDial];
+    end.heldWatch = held[HeldWatch];
     return end;
 }
 
@@ -192,5 +193,5 @@ void OnlineSession::disconnect()
     m_seconds = m_minutes = m_hours = 0;
     m_detailsShown = false;
     m_load.reset();
-    m_billingHeld = m_dialHeld = m_watchHeld = false;
+    m_held = {};
 }

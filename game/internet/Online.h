@@ -154,7 +154,10 @@ private:
     uint8_t m_seconds = 0, m_minutes = 0, m_hours = 0;
     int m_dialStep = 0;
     std::optional<Load> m_load;
-    bool m_billingHeld = false;
-    bool m_dialHeld = false;
-    bool m_watchHeld = false;
+    // The ticks that fell due during a page load, a flag a timer: tmrSost, tmrKontrol and
+    // tmrVremiaDengi.
+    enum HeldTick { HeldDial, HeldWatch, HeldBilling, HeldTickCount };
+    std::array<bool, HeldTickCount> m_held{};
+    // The tick runs now, or is held while a page loads.
+    bool tickRuns(HeldTick tick);
 };
