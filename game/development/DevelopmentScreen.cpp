@@ -246,8 +246,7 @@ void DevelopmentScreen::connectControls()
 void DevelopmentScreen::open()
 {
     const GameState& g = m_ctx.game;
-    if (g.settingsCancelled == False)
-        applySchemeToScreen(*this, g);
+    applySchemeToScreen(*this, g);
     refreshOptions();
     show();
     activateWindow();

@@ -11,6 +11,7 @@
 #include "ScreenKit.h"
 #include "ToolbarIcons.h"
 
+#include "settings/ColourScheme.h"
 #include "state/GameState.h"
 #include "state/SchemeColours.h"
 
@@ -227,7 +228,7 @@ void MainScreen::load()
             timer->stop();
     }
     // 5. Unless the settings were once cancelled: the colour scheme and the hand cursor.
-    if (g.settingsCancelled != False)
+    if (!schemeApplies(g))
         return;
     if (m_ctx.hooks.applyColourScheme)
         m_ctx.hooks.applyColourScheme(*this);

@@ -5,7 +5,6 @@
 
 #include "internet/InternetPainters.h"
 #include "internet/InternetPlaces.h"
-#include "flow/LabelClick.h"
 #include "internet/OnlineServices.h"
 
 #include "flow/ButtonPress.h"
@@ -13,7 +12,9 @@
 #include "flow/Controls.h"
 #include "flow/Dialogs.h"
 #include "flow/GameContext.h"
+#include "flow/LabelClick.h"
 #include "flow/ScreenKit.h"
+#include "settings/ColourScheme.h"
 
 #include "state/GameState.h"
 
@@ -296,7 +297,7 @@ void InternetScreen::connectControls()
 
     // The main screen gives the options and labels of this screen the hand pointer, unless
     // the settings were once cancelled.
-    if (m_ctx.game.settingsCancelled == False) {
+    if (schemeApplies(m_ctx.game)) {
         for (QRadioButton* option : findChildren<QRadioButton*>())
             option->setCursor(Qt::PointingHandCursor);
         for (const OnlineSection& section : onlineSections)

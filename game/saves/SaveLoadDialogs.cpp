@@ -37,14 +37,6 @@ QString selectedFile(const QListWidget* list)
     const QList<QListWidgetItem*> selected = list->selectedItems();
     return selected.isEmpty() ? QString() : selected.first()->text();
 }
-
-// The dialogs are in the colour registry: they take the scheme when they open, unless the
-// player once cancelled the settings.
-void takeScheme(QWidget* dialog, const GameState& g)
-{
-    if (schemeApplies(g))
-        applySchemeToScreen(*dialog, g);
-}
 } // namespace
 
 SaveDialog::SaveDialog(GameContext& context, SaveFolder& folder, QWidget* parent)
@@ -83,7 +75,8 @@ SaveDialog::SaveDialog(GameContext& context, SaveFolder& folder, QWidget* parent
     // The desktop's habits: Enter in the name box saves, Escape is "Нет".
     connect(m_name, &QLineEdit::returnPressed, this, [this] { save(); });
     cancelOnEscape(this, [this] { close(); });
-    takeScheme(this, context.game);
+    // The dialogs are in the colour registry: they take the scheme when they open.
+    applySchemeToScreen(*this, context.game);
     m_name->setFocus();
 }
 
@@ -111,7 +104,8 @@ LoadDialog::LoadDialog(GameContext& context, SaveFolder& folder, QWidget* parent
     // A double click or Enter on a saved game loads it; Escape is "Нет".
     connect(m_list, &QListWidget::itemActivated, this, [this] { load(); });
     cancelOnEscape(this, [this] { close(); });
-    takeScheme(this, context.game);
+    // The dialogs are in the colour registry: they take the scheme when they open.
+    applySchemeToScreen(*this, context.game);
     m_list->setFocus();
 }
 

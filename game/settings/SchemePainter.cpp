@@ -48,6 +48,8 @@ void applyControlColours(QWidget* control, const ControlColours& c)
 
 void applySchemeToScreen(QWidget& screen, const GameState& g)
 {
+    if (!schemeApplies(g))
+        return;
     const QString name = screen.objectName();
     for (const RegistryEntry& entry : gradientList()) {
         if (name != QLatin1String(entry.screen) || !entry.control)

@@ -15,9 +15,9 @@ struct GameState;
 ControlKind controlKind(const QWidget* control);
 void applyControlColours(QWidget* control, const ControlColours& colours);
 
-// The registered controls of one screen (found under it by name) and its background. A
-// screen of the registry that is created later calls this itself when it opens, unless the
-// settings were once cancelled.
+// The registered controls of one screen (found under it by name) and its background, unless
+// the settings were once cancelled. A screen of the registry that is created later calls
+// this itself when it opens.
 void applySchemeToScreen(QWidget& screen, const GameState& g);
 
 // The whole scheme as it stands: the main screen with its catalogue labels, then every other
