@@ -39,12 +39,26 @@ QString selectedFile(const QListWidget* list)
 }
 } // namespace
 
-SaveDialog::SaveDialog(GameContext& context, SaveFolder& folder, QWidget* parent)
+SavedGamesDialog::SavedGamesDialog(GameContext& context, SaveFolder& folder, QWidget* parent,
+                                   const Frame& frame)
     : QWidget(parent), m_ctx(context), m_folder(folder)
 {
-    buildDialogFrame(this, "frmSave", QStringLiteral("Сохранить игру"), Width, Height);
+    buildDialogFrame(this, frame.name, QString::fromUtf8(frame.title), Width, frame.height);
     m_list = fileList(this, folder, Width);
+    const int buttons = frame.height - ButtonHeight - 14;
+    actionButton(this, frame.yes, QStringLiteral("Да"),
+                 {Width / 2 - ButtonWidth - 10, buttons, ButtonWidth, ButtonHeight},
+                 [this] { confirm(); });
+    actionButton(this, frame.no, QStringLiteral("Нет"),
+                 {Width / 2 + 10, buttons, ButtonWidth, ButtonHeight}, [this] { close(); });
+    // Escape is "Нет", as on the desktop.
+    cancelOnEscape(this, [this] { close(); });
+}
 
+SaveDialog::SaveDialog(GameContext& context, SaveFolder& folder, QWidget* parent)
+    : SavedGamesDialog(context, folder, parent,
+                       {"frmSave", "Сохранить игру", Height, "cmdSave", "cmdCancel"})
+{
     const int row = ListTop + ListHeight + 12;
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("txtSave"));
@@ -56,12 +70,6 @@ SaveDialog::SaveDialog(GameContext& context, SaveFolder& folder, QWidget* parent
     m_extension->setGeometry(Width - Margin - 44, row, 44, 26);
     setForeColour(m_extension, DesignColours::LabelText);
 
-    const int buttons = Height - ButtonHeight - 14;
-    actionButton(this, "cmdSave", QStringLiteral("Да"),
-                 {Width / 2 - ButtonWidth - 10, buttons, ButtonWidth, ButtonHeight},
-                 [this] { save(); });
-    actionButton(this, "cmdCancel", QStringLiteral("Нет"),
-                 {Width / 2 + 10, buttons, ButtonWidth, ButtonHeight}, [this] { close(); });
 
     // Choosing a listed file takes its name, without ".sav", into the text box; so does a
     // click on the file already chosen, which puts its name back after an edit.
@@ -72,9 +80,8 @@ SaveDialog::SaveDialog(GameContext& context, SaveFolder& folder, QWidget* parent
     };
     connect(m_list, &QListWidget::itemSelectionChanged, this, takeListedName);
     connect(m_list, &QListWidget::itemClicked, this, takeListedName);
-    // The desktop's habits: Enter in the name box saves, Escape is "Нет".
+    // The desktop's habit: Enter in the name box saves.
     connect(m_name, &QLineEdit::returnPressed, this, [this] { save(); });
-    cancelOnEscape(this, [this] { close(); });
     // The dialogs are in the colour registry: they take the scheme when they open.
     applySchemeToScreen(*this, context.game);
     m_name->setFocus();
@@ -90,20 +97,11 @@ void SaveDialog::save()
 }
 
 LoadDialog::LoadDialog(GameContext& context, SaveFolder& folder, QWidget* parent)
-    : QWidget(parent), m_ctx(context), m_folder(folder)
+    : SavedGamesDialog(context, folder, parent,
+                       {"frmLoad", "Загрузить игру", Height, "cmdYes", "cmdNo"})
 {
-    buildDialogFrame(this, "frmLoad", QStringLiteral("Загрузить игру"), Width, Height);
-    m_list = fileList(this, folder, Width);
-
-    const int buttons = Height - ButtonHeight - 14;
-    actionButton(this, "cmdYes", QStringLiteral("Да"),
-                 {Width / 2 - ButtonWidth - 10, buttons, ButtonWidth, ButtonHeight},
-                 [this] { load(); });
-    actionButton(this, "cmdNo", QStringLiteral("Нет"),
-                 {Width / 2 + 10, buttons, ButtonWidth, ButtonHeight}, [this] { close(); });
-    // A double click or Enter on a saved game loads it; Escape is "Нет".
+    // A double click or Enter on a saved game loads it.
     connect(m_list, &QListWidget::itemActivated, this, [this] { load(); });
-    cancelOnEscape(this, [this] { close(); });
     // The dialogs are in the colour registry: they take the scheme when they open.
     applySchemeToScreen(*this, context.game);
     m_list->setFocus();
