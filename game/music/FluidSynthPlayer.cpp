@@ -6,6 +6,8 @@
 #include <fluidsynth.h>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 namespace {
@@ -27,24 +29,36 @@ void silenceFluidSynthLog()
     }();
     (void)silenced;
 }
+
+// The sound fonts still loading, of every player: quitting waits a little for them. Made once
+// and never freed, so a loading thread that outlives the game's exit never touches freed memory.
+struct FontLoads {
+    std::mutex mutex;
+    std::condition_variable done;
+    int running = 0;
+};
+
+FontLoads& fontLoads()
+{
+    static auto* loads = new FontLoads;
+    return *loads;
+}
 } // namespace
 
-// One melody sounding: its settings, synthesiser, audio output and file player. The sound
-// font is loaded on a thread of its own, so the screen that asks for music does not wait for
-// it; the file player starts once the font is there. Everything is freed in reverse order
-// after that thread has finished, so the audio thread is gone before anything it renders.
+// One melody sounding: its settings, synthesiser, audio output and file player. The game's
+// thread and the thread loading its sound font share it; whichever lets go last frees it, in
+// reverse order, the audio output first, so the audio thread is gone before anything it renders.
 struct FluidSynthPlayer::Voice {
     QByteArray midi;
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     fluid_audio_driver_t* driver = nullptr;
     std::atomic<fluid_player_t*> player{nullptr};
-    std::thread loader;
+    // Set when the melody is stopped: a font that is still loading starts no player.
+    std::atomic<bool> cancelled{false};
 
     ~Voice()
     {
-        if (loader.joinable())
-            loader.join();
         if (driver)
             delete_fluid_audio_driver(driver);
         if (fluid_player_t* p = player.load()) {
@@ -59,7 +73,7 @@ struct FluidSynthPlayer::Voice {
 
     void loadAndPlay(const QString& font)
     {
-        if (fluid_synth_sfload(synth, native(font).constData(), 1) == FLUID_FAILED)
+        if (cancelled || fluid_synth_sfload(synth, native(font).constData(), 1) == FLUID_FAILED || cancelled)
             return;
         fluid_player_t* p = new_fluid_player(synth);
         if (!p)
@@ -71,6 +85,26 @@ struct FluidSynthPlayer::Voice {
             return;
         }
         player.store(p);
+    }
+
+    // The font loads on a thread that holds the voice until it is done; nobody waits for it.
+    static void startLoading(std::shared_ptr<Voice> voice, QString font, std::function<void()> before)
+    {
+        FontLoads& loads = fontLoads();
+        {
+            const std::lock_guard lock(loads.mutex);
+            ++loads.running;
+        }
+        std::thread([voice = std::move(voice), font = std::move(font), before = std::move(before)]() mutable {
+            if (before)
+                before();
+            voice->loadAndPlay(font);
+            voice.reset(); // a stopped melody is freed here, off the game's thread
+            FontLoads& loads = fontLoads();
+            const std::lock_guard lock(loads.mutex);
+            --loads.running;
+            loads.done.notify_all();
+        }).detach();
     }
 
     bool playing() const
@@ -88,7 +122,29 @@ FluidSynthPlayer::FluidSynthPlayer(Options options) : m_options(std::move(option
         m_options.folders = melodyFolders();
 }
 
-FluidSynthPlayer::~FluidSynthPlayer() = default;
+// Quitting stops every melody; fonts still loading get a moment to finish, so their threads
+// end cleanly, but the game never waits longer than ShutdownWait for a slow disk.
+FluidSynthPlayer::~FluidSynthPlayer()
+{
+    for (auto& [name, voice] : m_voices)
+        voice->cancelled = true;
+    m_voices.clear();
+    FontLoads& loads = fontLoads();
+    std::unique_lock lock(loads.mutex);
+    loads.done.wait_for(lock, ShutdownWait, [&loads] { return loads.running == 0; });
+}
+
+int FluidSynthPlayer::fontsLoading()
+{
+    FontLoads& loads = fontLoads();
+    const std::lock_guard lock(loads.mutex);
+    return loads.running;
+}
+
+std::chrono::steady_clock::time_point FluidSynthPlayer::now() const
+{
+    return m_options.clock ? m_options.clock() : std::chrono::steady_clock::now();
+}
 
 QString FluidSynthPlayer::soundFont()
 {
@@ -117,15 +173,15 @@ QString FluidSynthPlayer::soundFont()
     return m_soundFont;
 }
 
-std::unique_ptr<FluidSynthPlayer::Voice> FluidSynthPlayer::startVoice(const QByteArray& midi)
+std::shared_ptr<FluidSynthPlayer::Voice> FluidSynthPlayer::startVoice(const QByteArray& midi)
 {
     const QString font = soundFont();
     if (font.isEmpty()) {
-        m_unavailable = true;
+        m_failedAt = now();
         return nullptr;
     }
 
-    auto voice = std::make_unique<Voice>();
+    auto voice = std::make_shared<Voice>();
     voice->midi = midi;
     voice->settings = new_fluid_settings();
     if (!voice->settings)
@@ -145,8 +201,17 @@ std::unique_ptr<FluidSynthPlayer::Voice> FluidSynthPlayer::startVoice(const QByt
     voice->synth = new_fluid_synth(s);
     if (!voice->synth)
         return nullptr;
+    // The audio output first: where there is none, no font is loaded until the next try.
+    if (!createOutput(*voice)) {
+        m_failedAt = now();
+        return nullptr;
+    }
+    Voice::startLoading(voice, font, m_options.beforeFontLoad);
+    return voice;
+}
 
-    // The audio output first: where there is none, nothing more is loaded, now or later.
+bool FluidSynthPlayer::createOutput(Voice& voice)
+{
     QStringList drivers = m_options.audioDrivers;
     if (drivers.isEmpty()) {
         drivers << QStringLiteral("pulseaudio");
@@ -155,24 +220,20 @@ std::unique_ptr<FluidSynthPlayer::Voice> FluidSynthPlayer::startVoice(const QByt
             drivers << QStringLiteral("alsa");
     }
     for (const QString& driver : drivers) {
-        if (fluid_settings_setstr(s, "audio.driver", driver.toLatin1().constData()) != FLUID_OK)
+        if (fluid_settings_setstr(voice.settings, "audio.driver", driver.toLatin1().constData()) != FLUID_OK)
             continue;
-        voice->driver = new_fluid_audio_driver(s, voice->synth);
-        if (voice->driver)
-            break;
+        voice.driver = new_fluid_audio_driver(voice.settings, voice.synth);
+        if (voice.driver)
+            return true;
     }
-    if (!voice->driver) {
-        m_unavailable = true;
-        return nullptr;
-    }
-    voice->loader = std::thread([v = voice.get(), font] { v->loadAndPlay(font); });
-    return voice;
+    return false;
 }
 
 void FluidSynthPlayer::play(const QString& fileName)
 {
-    if (m_unavailable)
+    if (m_failedAt && now() - *m_failedAt < RetryAfter)
         return;
+    m_failedAt.reset();
     silenceFluidSynthLog();
     // A melody that is there plays on; it starts again at its end by itself. (One that could
     // not be read past its header stays silent until it is stopped and asked for anew.)
@@ -181,20 +242,22 @@ void FluidSynthPlayer::play(const QString& fileName)
     const QString path = findMelodyFile(fileName, m_options.folders);
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxMelodyFileBytes)
-        return;
-    const QByteArray midi = file.readAll();
     // A broken file would make fluidsynth's looping player retry it without end.
-    if (!isPlayableMidi(midi))
+    const QByteArray midi = m_files.read(path);
+    if (midi.isEmpty())
         return;
-    if (std::unique_ptr<Voice> voice = startVoice(midi))
+    if (std::shared_ptr<Voice> voice = startVoice(midi))
         m_voices.emplace(fileName, std::move(voice));
 }
 
 void FluidSynthPlayer::stop(const QString& fileName)
 {
-    m_voices.erase(fileName);
+    const auto it = m_voices.find(fileName);
+    if (it == m_voices.end())
+        return;
+    // Freed here, or by its loading thread once the font is in.
+    it->second->cancelled = true;
+    m_voices.erase(it);
 }
 
 bool FluidSynthPlayer::isPlaying(const QString& fileName) const

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -61,6 +62,24 @@ QString findMelodyFile(const QString& fileName, const QStringList& folders)
         if (file.isFile() && file.isReadable())
             return file.absoluteFilePath();
     }
+    return {};
+}
+
+QByteArray MelodyFiles::read(const QString& path)
+{
+    const QFileInfo info(path);
+    const Stamp stamp{info.size(), info.lastModified()};
+    if (const auto refused = m_refused.find(path); refused != m_refused.end() && refused->second == stamp)
+        return {};
+    QByteArray bytes;
+    QFile file(path);
+    if (stamp.size <= MaxMelodyFileBytes && file.open(QIODevice::ReadOnly))
+        bytes = file.read(MaxMelodyFileBytes + 1);
+    if (isPlayableMidi(bytes)) {
+        m_refused.erase(path);
+        return bytes;
+    }
+    m_refused[path] = stamp;
     return {};
 }
 

@@ -5,10 +5,12 @@
 #include "state/GameState.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
 #include <array>
+#include <map>
 
 // Plays MIDI melodies by file name. Playing never reports failure: a missing file, sound
 // font or audio device is silence.
@@ -62,6 +64,23 @@ private:
 bool isPlayableMidi(const QByteArray& bytes);
 // The largest melody file the game reads.
 inline constexpr qsizetype MaxMelodyFileBytes = 4 * 1024 * 1024;
+
+// Reads melody files for a player that is asked for them twice a second. A file that is no
+// playable MIDI file (isPlayableMidi), or too large, is refused, and that refusal is remembered:
+// the file is not read again until its size or modification time changes.
+class MelodyFiles {
+public:
+    // The file's bytes, or empty when it is refused.
+    QByteArray read(const QString& path);
+
+private:
+    struct Stamp {
+        qint64 size = 0;
+        QDateTime modified;
+        bool operator==(const Stamp&) const = default;
+    };
+    std::map<QString, Stamp> m_refused;
+};
 
 // Where a melody's file is looked for, in order: the current folder, the program's folder,
 // then the installed data folders (share/trevinor beside the program's folder, then the

@@ -4,6 +4,8 @@
 #include <QtTest>
 
 #include <map>
+#include <memory>
+#include <semaphore>
 
 namespace {
 const QString MusicFolder = QStringLiteral(TREVINOR_MUSIC_DIR);
@@ -102,6 +104,16 @@ MidiSummary summarise(const QByteArray& bytes)
     return s;
 }
 
+// A sound font's header is all the player looks at before it loads the font.
+QString fontHeader(const QTemporaryDir& dir)
+{
+    QFile font(dir.filePath("font.sf2"));
+    font.open(QIODevice::WriteOnly);
+    font.write(QByteArray("RIFF\0\0\0\0sfbk", 12));
+    QFile::copy(MusicFolder + "/tn.mid", dir.filePath("tn.mid"));
+    return font.fileName();
+}
+
 QByteArray fileBytes(const QString& path)
 {
     QFile f(path);
@@ -120,6 +132,10 @@ private slots:
     void missingSoundIsSilence_data();
     void missingSoundIsSilence();
     void aMelodyPlaysOnTheAudioThreadUntilStopped();
+    void aFontStillLoadingHoldsNothingUp_data();
+    void aFontStillLoadingHoldsNothingUp();
+    void aMissingOutputIsTriedAgainNowAndThen_data();
+    void aMissingOutputIsTriedAgainNowAndThen();
 };
 
 void MelodiesTest::theGeneratorWritesTheFilesTheGameShips()
@@ -217,6 +233,71 @@ void MelodiesTest::aMelodyPlaysOnTheAudioThreadUntilStopped()
     for (qsizetype i = 0; i + 1 < raw.size(); i += 2)
         loudest = std::max(loudest, std::abs(int(int16_t(uint8_t(raw[i]) | uint8_t(raw[i + 1]) << 8))));
     QVERIFY2(loudest > 1000, qPrintable(QString::number(loudest)));
+}
+
+void MelodiesTest::aFontStillLoadingHoldsNothingUp_data()
+{
+    QTest::addColumn<bool>("quit");
+    QTest::newRow("melody stopped") << false;
+    QTest::newRow("game quit") << true;
+}
+
+void MelodiesTest::aFontStillLoadingHoldsNothingUp()
+{
+    QFETCH(bool, quit);
+    QTemporaryDir dir;
+    // A slow disk: the font is read only once the test answers (or after ten seconds).
+    struct Disk {
+        std::binary_semaphore answer{0};
+        std::atomic<bool> reading{false};
+    };
+    auto disk = std::make_shared<Disk>();
+    auto player = std::make_unique<FluidSynthPlayer>(FluidSynthPlayer::Options{
+        {dir.path()}, {fontHeader(dir)}, {"file"}, dir.filePath("out.raw"), {}, [disk] {
+            disk->reading = true;
+            disk->answer.try_acquire_for(std::chrono::seconds(10));
+            disk->reading = false;
+        }});
+    player->play("tn.mid");
+    QTRY_VERIFY(disk->reading);
+    if (quit)
+        player.reset();
+    else
+        player->stop("tn.mid");
+    QVERIFY(disk->reading); // back at once, the font still loading
+    QCOMPARE(FluidSynthPlayer::fontsLoading(), 1);
+    disk->answer.release();
+    QTRY_COMPARE(FluidSynthPlayer::fontsLoading(), 0); // its thread ends, the melody freed
+    QVERIFY(quit || !player->isPlaying("tn.mid"));
+}
+
+void MelodiesTest::aMissingOutputIsTriedAgainNowAndThen_data()
+{
+    QTest::addColumn<bool>("outputComes");
+    QTest::addColumn<int>("secondsLater");
+    QTest::addColumn<bool>("available");
+    QTest::newRow("not tried before ten seconds") << true << 9 << false;
+    QTest::newRow("tried ten seconds later") << true << 10 << true;
+    QTest::newRow("still none") << false << 10 << false;
+}
+
+void MelodiesTest::aMissingOutputIsTriedAgainNowAndThen()
+{
+    QFETCH(bool, outputComes);
+    QFETCH(int, secondsLater);
+    QFETCH(bool, available);
+    QTemporaryDir dir;
+    auto now = std::chrono::steady_clock::now();
+    // The output goes into a folder that is not there yet, as a sound server not yet started.
+    FluidSynthPlayer player({{dir.path()}, {fontHeader(dir)}, {"file"}, dir.filePath("later/out.raw"),
+                             [&now] { return now; }});
+    player.play("tn.mid");
+    QVERIFY(!player.available());
+    if (outputComes)
+        QVERIFY(QDir(dir.path()).mkdir("later"));
+    now += std::chrono::seconds(secondsLater);
+    player.play("tn.mid");
+    QCOMPARE(player.available(), available);
 }
 
 QTEST_GUILESS_MAIN(MelodiesTest)

@@ -39,6 +39,8 @@ private slots:
     void melodyFilesAreLookedForInOrder();
     void onlyWholeMidiFilesArePlayed_data();
     void onlyWholeMidiFilesArePlayed();
+    void aRefusedFileIsReadAgainOnlyOnceItChanges_data();
+    void aRefusedFileIsReadAgainOnlyOnceItChanges();
 };
 
 void MusicTest::flagsStartAndStopTheMelodies_data()
@@ -198,6 +200,40 @@ void MusicTest::onlyWholeMidiFilesArePlayed()
     QFETCH(QByteArray, bytes);
     QFETCH(bool, playable);
     QCOMPARE(isPlayableMidi(bytes), playable);
+}
+
+void MusicTest::aRefusedFileIsReadAgainOnlyOnceItChanges_data()
+{
+    QTest::addColumn<int>("sizeChange");
+    QTest::addColumn<int>("secondsLater");
+    QTest::addColumn<bool>("readAgain");
+    QTest::newRow("same size and time") << 0 << 0 << false;
+    QTest::newRow("written again later") << 0 << 2 << true;
+    QTest::newRow("another size") << 1 << 0 << true;
+}
+
+void MusicTest::aRefusedFileIsReadAgainOnlyOnceItChanges()
+{
+    QFETCH(int, sizeChange);
+    QFETCH(int, secondsLater);
+    QFETCH(bool, readAgain);
+    const QByteArray good = header(1) + chunk("MTrk", noteTrack);
+    QByteArray broken = good;
+    broken[broken.size() - 1] = 1; // the end-of-track event is cut wrong
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tn.mid");
+    auto write = [&](const QByteArray& bytes, const QDateTime& time) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush());
+        QVERIFY(f.setFileTime(time, QFileDevice::FileModificationTime));
+    };
+    const QDateTime time = QDateTime::currentDateTime().addSecs(-60);
+    write(broken, time);
+    MelodyFiles files;
+    QVERIFY(files.read(path).isEmpty());
+    // Mended behind the player's back: it is read again only when its size or time tells.
+    write(sizeChange ? good + QByteArray::fromHex("4d547278") + QByteArray(4, 0) : good, time.addSecs(secondsLater));
+    QCOMPARE(!files.read(path).isEmpty(), readAgain);
 }
 
 QTEST_GUILESS_MAIN(MusicTest)
