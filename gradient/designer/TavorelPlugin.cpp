@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QIcon>
+#include <QMetaProperty>
 #include <QPointer>
 #include <QtDesigner/QDesignerFormEditorInterface>
 #include <QtDesigner/QDesignerFormWindowCursorInterface>
@@ -69,7 +70,8 @@ QString TavorelPlugin::whatsThis() const
 {
     return QStringLiteral("Tavorel: a button, toggle, panel, link or drag handle painted with a two-colour "
                           "gradient, a caption with an optional shadow and a raised, sunken or flat frame. "
-                          "Right-click it for its Vuzedovi Value page.");
+                          "Right-click it for its property pages (Vuzedovi Value, Font, Color) and its "
+                          "About box. The property editor's tooltips give each property's help text.");
 }
 
 // Forms include the header that also names the enumeration values the way Designer writes them.
@@ -94,28 +96,46 @@ void TavorelPlugin::initialize(QDesignerFormEditorInterface* core)
     m_core = core;
 }
 
+// The widget box's entry, and the help text of each property for the property editor's tooltips.
 QString TavorelPlugin::domXml() const
 {
+    QString tooltips;
+    const QMetaObject& meta = Tavorel::staticMetaObject;
+    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+        const char* property = meta.property(i).name();
+        tooltips += QStringLiteral("    <tooltip name=\"%1\">%2</tooltip>\n")
+                        .arg(QLatin1String(property), description(property).toHtmlEscaped());
+    }
     return QStringLiteral(R"(<ui language="c++" displayname="Tavorel">
  <widget class="%1" name="Tavorel1">
   <property name="geometry">
    <rect><x>0</x><y>0</y><width>100</width><height>32</height></rect>
   </property>
  </widget>
+ <customwidgets>
+  <customwidget>
+   <class>%1</class>
+   <propertyspecifications>
+%2   </propertyspecifications>
+  </customwidget>
+ </customwidgets>
 </ui>
-)").arg(name());
+)").arg(name(), tooltips);
 }
 
 TavorelTaskMenu::TavorelTaskMenu(Tavorel* control, QObject* parent)
-    : QObject(parent), m_control(control), m_editValue(new QAction(QStringLiteral("Edit Vuzedovi Value..."), this))
+    : QObject(parent), m_control(control), m_editValue(new QAction(QStringLiteral("Edit Vuzedovi Value..."), this)),
+      m_about(new QAction(QStringLiteral("About..."), this))
 {
     m_editValue->setObjectName(QStringLiteral("actEditVuzedoviValue"));
+    m_about->setObjectName(QStringLiteral("actAbout"));
     connect(m_editValue, &QAction::triggered, this, &TavorelTaskMenu::editValue);
+    connect(m_about, &QAction::triggered, m_control, &Tavorel::About);
 }
 
 QAction* TavorelTaskMenu::preferredEditAction() const { return m_editValue; }
 
-QList<QAction*> TavorelTaskMenu::taskActions() const { return {m_editValue}; }
+QList<QAction*> TavorelTaskMenu::taskActions() const { return {m_editValue, m_about}; }
 
 void TavorelTaskMenu::editValue()
 {
@@ -130,13 +150,10 @@ void TavorelTaskMenu::editValue()
     }
     GradientValueDialog dialog(selection, form ? static_cast<QWidget*>(form) : m_control->window());
     auto writer = std::make_shared<FormWriter>(form);
-    dialog.page()->setPropertyWriter([writer](Tavorel& control, const char* name, const QVariant& value) {
+    dialog.setPropertyWriter([writer](Tavorel& control, const char* name, const QVariant& value) {
         writer->write(control, name, value);
     });
-    connect(dialog.page(), &GradientValue::ChangedChanged, &dialog, [writer](bool changed) {
-        if (!changed)
-            writer->applied();
-    });
+    connect(&dialog, &GradientValueDialog::applied, &dialog, [writer] { writer->applied(); });
     dialog.exec();
     writer->applied();
 }

@@ -1,5 +1,6 @@
-// Tavorel in Qt Designer: the widget box entry under "Vuzedovi", and a task-menu entry that
-// edits the selected control on the "Vuzedovi Value" page.
+// Tavorel in Qt Designer: the widget box entry under "Vuzedovi" with the help texts of its
+// properties, and the task-menu entries that edit the selected control on its property pages
+// ("Vuzedovi Value", "Font", "Color") and show the library's About box.
 #pragma once
 
 #include <QObject>
@@ -55,6 +56,7 @@ private:
 
     Tavorel* m_control = nullptr;
     QAction* m_editValue = nullptr;
+    QAction* m_about = nullptr;
 };
 
 class TavorelTaskMenuFactory : public QExtensionFactory {

@@ -1,6 +1,7 @@
 // Shows every kind of Tavorel in one window. --screenshot FILE saves a picture and quits.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QTabWidget>
 #include <QTimer>
 #include <QWidget>
 
@@ -104,6 +105,11 @@ int main(int argc, char** argv)
         QStringLiteral("Save a picture of the property page of the AntiButton sample to <file> and quit."),
         QStringLiteral("file"));
     parser.addOption(pageScreenshot);
+    const QCommandLineOption pageIndex(
+        QStringLiteral("page"),
+        QStringLiteral("Which page the property pages show: 0 Vuzedovi Value (default), 1 Font, 2 Color."),
+        QStringLiteral("index"), QStringLiteral("0"));
+    parser.addOption(pageIndex);
     parser.process(app);
 
     QWidget window;
@@ -145,6 +151,7 @@ int main(int argc, char** argv)
 
     if (parser.isSet(pageScreenshot)) {
         GradientValueDialog dialog({window.findChild<Tavorel*>(QStringLiteral("StyleAnti"))});
+        dialog.findChild<QTabWidget*>()->setCurrentIndex(parser.value(pageIndex).toInt());
         dialog.show();
         const QString file = parser.value(pageScreenshot);
         QTimer::singleShot(0, &dialog, [&dialog, file] {

@@ -1,5 +1,6 @@
 // The property page "Vuzedovi Value" and its property-pages dialog.
 #include "vuzedovi/GradientValue.h"
+#include "vuzedovi/StandardPages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,9 +11,10 @@
 #include <QMetaEnum>
 #include <QMetaProperty>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vuzedovi {
 
@@ -52,19 +54,11 @@ QMetaEnum enumerationOf(const char* property)
     return meta.property(meta.indexOfProperty(property)).enumerator();
 }
 
-void writeByProperty(Tavorel& control, const char* name, const QVariant& value)
-{
-    control.setProperty(name, value);
-}
-
 } // namespace
 
 GradientValue::GradientValue(QWidget* parent)
-    : QWidget(parent), m_writer(writeByProperty)
+    : PropertyPage("GradientValue", QStringLiteral("Vuzedovi Value"), parent)
 {
-    setObjectName(QStringLiteral("GradientValue"));
-    setWindowTitle(QStringLiteral("Vuzedovi Value"));
-
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(24);
     grid->setVerticalSpacing(8);
@@ -96,6 +90,7 @@ GradientValue::GradientValue(QWidget* parent)
         }
         }
         editor->setObjectName(QLatin1String(field.control));
+        editor->setToolTip(description(field.property));
         // Each cell is a caption over its editor; the caption spans the page.
         auto* cell = new QVBoxLayout;
         cell->setSpacing(2);
@@ -116,32 +111,10 @@ GradientValue::GradientValue(QWidget* parent)
     grid->setColumnStretch(1, 1);
 }
 
-void GradientValue::setPropertyWriter(PropertyWriter writer)
+void GradientValue::fill(const Tavorel& control)
 {
-    m_writer = writer ? std::move(writer) : PropertyWriter(writeByProperty);
-}
-
-QList<Tavorel*> GradientValue::SelectedControls() const
-{
-    QList<Tavorel*> controls;
-    for (const QPointer<Tavorel>& control : m_selected)
-        if (control)
-            controls.append(control);
-    return controls;
-}
-
-void GradientValue::SelectionChanged(const QList<Tavorel*>& selectedControls)
-{
-    m_selected.clear();
-    for (Tavorel* control : selectedControls)
-        m_selected.append(control);
-    Tavorel* first = m_selected.isEmpty() ? nullptr : m_selected.first().data();
-    if (!first)
-        return;
-
-    const QScopedValueRollback<bool> loading(m_loading, true);
     for (const Field& field : Fields) {
-        const QVariant value = first->property(field.property);
+        const QVariant value = control.property(field.property);
         switch (field.kind) {
         case Kind::Text:
             findChild<QLineEdit*>(QLatin1String(field.control))->setText(value.toString());
@@ -160,50 +133,26 @@ void GradientValue::SelectionChanged(const QList<Tavorel*>& selectedControls)
     }
 }
 
-void GradientValue::ApplyChanges()
+void GradientValue::apply()
 {
-    // Only the first control of the selection is written, also when several are selected.
-    Tavorel* first = m_selected.isEmpty() ? nullptr : m_selected.first().data();
-    if (!first)
-        return;
-    const QPointer<Tavorel> target(first);
     for (const Field& field : Fields) {
-        if (!target)
-            return;
         switch (field.kind) {
         case Kind::Text:
-            m_writer(*target, field.property, findChild<QLineEdit*>(QLatin1String(field.control))->text());
+            write(field.property, findChild<QLineEdit*>(QLatin1String(field.control))->text());
             break;
         case Kind::List: {
             // A list that shows no item (its stored value is outside the enumeration and was
             // not chosen anew) leaves the property as it is.
             const int index = findChild<QComboBox*>(QLatin1String(field.control))->currentIndex();
             if (index >= 0)
-                m_writer(*target, field.property, index);
+                write(field.property, index);
             break;
         }
         case Kind::Check:
-            m_writer(*target, field.property, findChild<QCheckBox*>(QLatin1String(field.control))->isChecked());
+            write(field.property, findChild<QCheckBox*>(QLatin1String(field.control))->isChecked());
             break;
         }
     }
-    setChanged(false);
-}
-
-bool GradientValue::Changed() const { return m_changed; }
-
-void GradientValue::edited()
-{
-    if (!m_loading)
-        setChanged(true);
-}
-
-void GradientValue::setChanged(bool changed)
-{
-    if (m_changed == changed)
-        return;
-    m_changed = changed;
-    emit ChangedChanged(changed);
 }
 
 GradientValueDialog::GradientValueDialog(const QList<Tavorel*>& selectedControls, QWidget* parent)
@@ -216,18 +165,25 @@ GradientValueDialog::GradientValueDialog(const QList<Tavorel*>& selectedControls
                        : QStringLiteral("Property Pages"));
 
     auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("tabPages"));
     m_page = new GradientValue(tabs);
-    tabs->addTab(m_page, m_page->windowTitle());
+    m_pages = {m_page, new StandardFont(tabs), new StandardColor(tabs)};
 
     m_buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
     QPushButton* apply = m_buttons->button(QDialogButtonBox::Apply);
     apply->setEnabled(false);
-    connect(m_page, &GradientValue::ChangedChanged, apply, &QPushButton::setEnabled);
-    connect(apply, &QPushButton::clicked, m_page, &GradientValue::ApplyChanges);
+    for (PropertyPage* page : m_pages) {
+        tabs->addTab(page, page->windowTitle());
+        connect(page, &PropertyPage::ChangedChanged, apply, [this, apply] {
+            apply->setEnabled(std::any_of(m_pages.begin(), m_pages.end(),
+                                          [](const PropertyPage* p) { return p->Changed(); }));
+        });
+        page->SelectionChanged(selectedControls);
+    }
+    connect(apply, &QPushButton::clicked, this, &GradientValueDialog::applyChangedPages);
     connect(m_buttons, &QDialogButtonBox::accepted, this, [this] {
-        if (m_page->Changed())
-            m_page->ApplyChanges();
+        applyChangedPages();
         accept();
     });
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -235,8 +191,25 @@ GradientValueDialog::GradientValueDialog(const QList<Tavorel*>& selectedControls
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
     layout->addWidget(m_buttons);
+}
 
-    m_page->SelectionChanged(selectedControls);
+void GradientValueDialog::setPropertyWriter(const PropertyPage::PropertyWriter& writer)
+{
+    for (PropertyPage* page : m_pages)
+        page->setPropertyWriter(writer);
+}
+
+void GradientValueDialog::applyChangedPages()
+{
+    bool any = false;
+    for (PropertyPage* page : m_pages) {
+        if (page->Changed()) {
+            page->ApplyChanges();
+            any = true;
+        }
+    }
+    if (any)
+        emit applied();
 }
 
 } // namespace vuzedovi

@@ -11,41 +11,42 @@ namespace {
 struct SystemColour {
     QPalette::ColorGroup group;
     QPalette::ColorRole role;
+    const char* name; // as colour pickers list it; none for an index Windows leaves unused
 };
 
 // Indexed by the Windows system colour number (COLOR_SCROLLBAR = 0 ... COLOR_MENUBAR = 30).
 constexpr SystemColour SystemColours[] = {
-    {QPalette::Active, QPalette::Midlight},          //  0 scroll bar
-    {QPalette::Active, QPalette::Dark},              //  1 desktop
-    {QPalette::Active, QPalette::Highlight},         //  2 active caption
-    {QPalette::Inactive, QPalette::Mid},             //  3 inactive caption
-    {QPalette::Active, QPalette::Window},            //  4 menu
-    {QPalette::Active, QPalette::Base},              //  5 window
-    {QPalette::Active, QPalette::Shadow},            //  6 window frame
-    {QPalette::Active, QPalette::WindowText},        //  7 menu text
-    {QPalette::Active, QPalette::Text},              //  8 window text
-    {QPalette::Active, QPalette::HighlightedText},   //  9 caption text
-    {QPalette::Active, QPalette::Window},            // 10 active border
-    {QPalette::Inactive, QPalette::Window},          // 11 inactive border
-    {QPalette::Active, QPalette::Dark},              // 12 application workspace
-    {QPalette::Active, QPalette::Highlight},         // 13 highlight
-    {QPalette::Active, QPalette::HighlightedText},   // 14 highlight text
-    {QPalette::Active, QPalette::Button},            // 15 button face
-    {QPalette::Active, QPalette::Dark},              // 16 button shadow
-    {QPalette::Disabled, QPalette::Text},            // 17 grey text
-    {QPalette::Active, QPalette::ButtonText},        // 18 button text
-    {QPalette::Inactive, QPalette::HighlightedText}, // 19 inactive caption text
-    {QPalette::Active, QPalette::Light},             // 20 button highlight
-    {QPalette::Active, QPalette::Shadow},            // 21 3-D dark shadow
-    {QPalette::Active, QPalette::Midlight},          // 22 3-D light
-    {QPalette::Active, QPalette::ToolTipText},       // 23 tooltip text
-    {QPalette::Active, QPalette::ToolTipBase},       // 24 tooltip background
-    {QPalette::Active, QPalette::Button},            // 25 (unused)
-    {QPalette::Active, QPalette::Link},              // 26 hot-tracked item
-    {QPalette::Active, QPalette::Highlight},         // 27 active caption gradient
-    {QPalette::Inactive, QPalette::Mid},             // 28 inactive caption gradient
-    {QPalette::Active, QPalette::Highlight},         // 29 menu highlight
-    {QPalette::Active, QPalette::Window},            // 30 menu bar
+    {QPalette::Active, QPalette::Midlight, "Scroll Bars"}, //  0
+    {QPalette::Active, QPalette::Dark, "Desktop"}, //  1
+    {QPalette::Active, QPalette::Highlight, "Active Title Bar"}, //  2
+    {QPalette::Inactive, QPalette::Mid, "Inactive Title Bar"}, //  3
+    {QPalette::Active, QPalette::Window, "Menu Bar"}, //  4
+    {QPalette::Active, QPalette::Base, "Window Background"}, //  5
+    {QPalette::Active, QPalette::Shadow, "Window Frame"}, //  6
+    {QPalette::Active, QPalette::WindowText, "Menu Text"}, //  7
+    {QPalette::Active, QPalette::Text, "Window Text"}, //  8
+    {QPalette::Active, QPalette::HighlightedText, "Active Title Bar Text"}, //  9
+    {QPalette::Active, QPalette::Window, "Active Border"}, // 10
+    {QPalette::Inactive, QPalette::Window, "Inactive Border"}, // 11
+    {QPalette::Active, QPalette::Dark, "Application Workspace"}, // 12
+    {QPalette::Active, QPalette::Highlight, "Highlight"}, // 13
+    {QPalette::Active, QPalette::HighlightedText, "Highlighted Text"}, // 14
+    {QPalette::Active, QPalette::Button, "Button Face"}, // 15
+    {QPalette::Active, QPalette::Dark, "Button Shadow"}, // 16
+    {QPalette::Disabled, QPalette::Text, "Disabled Text"}, // 17
+    {QPalette::Active, QPalette::ButtonText, "Button Text"}, // 18
+    {QPalette::Inactive, QPalette::HighlightedText, "Inactive Title Bar Text"}, // 19
+    {QPalette::Active, QPalette::Light, "Button Highlight"}, // 20
+    {QPalette::Active, QPalette::Shadow, "Button Dark Shadow"}, // 21
+    {QPalette::Active, QPalette::Midlight, "Button Light Shadow"}, // 22
+    {QPalette::Active, QPalette::ToolTipText, "ToolTip Text"}, // 23
+    {QPalette::Active, QPalette::ToolTipBase, "ToolTip"}, // 24
+    {QPalette::Active, QPalette::Button, nullptr}, // 25
+    {QPalette::Active, QPalette::Link, "Hot Tracking"}, // 26
+    {QPalette::Active, QPalette::Highlight, "Active Title Bar Gradient"}, // 27
+    {QPalette::Inactive, QPalette::Mid, "Inactive Title Bar Gradient"}, // 28
+    {QPalette::Active, QPalette::Highlight, "Menu Highlight"}, // 29
+    {QPalette::Active, QPalette::Window, "Menu Bar Background"}, // 30
 };
 
 } // namespace
@@ -60,6 +61,15 @@ QRgb translateColor(OleColor colour)
         return QApplication::palette().color(system.group, system.role).rgb();
     }
     return qRgb(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+int systemColorCount() { return int(std::size(SystemColours)); }
+
+QString systemColorName(int index)
+{
+    if (index < 0 || index >= systemColorCount() || !SystemColours[index].name)
+        return {};
+    return QLatin1String(SystemColours[index].name);
 }
 
 } // namespace vuzedovi

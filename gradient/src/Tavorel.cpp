@@ -1,5 +1,6 @@
 // Tavorel: properties, lifecycle, the factory and the library's hooks.
 #include <QDesktopServices>
+#include <QMetaClassInfo>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
@@ -326,6 +327,14 @@ void Tavorel::About()
 {
     AboutBox box(this);
     box.exec();
+}
+
+QString description(const char* member)
+{
+    const QByteArray key = member ? QByteArrayLiteral("Description:") + member : QByteArrayLiteral("Description");
+    const QMetaObject& meta = Tavorel::staticMetaObject;
+    const int index = meta.indexOfClassInfo(key.constData());
+    return index < 0 ? QString() : QString::fromUtf8(meta.classInfo(index).value());
 }
 
 QWidget* createControl(const QString& progId, QWidget* parent)

@@ -95,6 +95,35 @@ private slots:
         const QDomElement widget = dom.documentElement().firstChildElement(QStringLiteral("widget"));
         QCOMPARE(widget.attribute(QStringLiteral("class")), m_plugin->name());
         QCOMPARE(widget.attribute(QStringLiteral("name")), QStringLiteral("Tavorel1"));
+
+        // Every property's help text is there for the property editor's tooltips.
+        QStringList described;
+        const QDomNodeList tooltips = dom.elementsByTagName(QStringLiteral("tooltip"));
+        for (int i = 0; i < tooltips.size(); ++i) {
+            const QDomElement tip = tooltips.at(i).toElement();
+            QCOMPARE(tip.text(), description(qPrintable(tip.attribute(QStringLiteral("name")))));
+            described << tip.attribute(QStringLiteral("name")) + QLatin1Char('=') + tip.text();
+        }
+        QCOMPARE(described.size(), Tavorel::staticMetaObject.propertyCount() - QWidget::staticMetaObject.propertyCount());
+        QVERIFY(described.contains(QStringLiteral("BackColor=Фоновый цвет, если Vuzedovi = False")));
+        QCOMPARE(description("Click"), QStringLiteral("Occurs when the user presses and then releases a mouse button over an object."));
+    }
+
+    void taskMenuShowsTheAboutBox()
+    {
+        ExtensionsOnlyCore core;
+        m_plugin->initialize(&core);
+        Tavorel control;
+        auto* menu = qt_extension<QDesignerTaskMenuExtension*>(core.extensionManager(), &control);
+        QAction* about = menu->taskActions().value(1);
+        QCOMPARE(about->text(), QStringLiteral("About..."));
+        QString caption;
+        QTimer::singleShot(50, &control, [&caption] {
+            caption = QApplication::activeModalWidget()->windowTitle();
+            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
+        });
+        about->trigger();
+        QCOMPARE(caption, QStringLiteral("ActiveX Control \"Corvalen\""));
     }
 
     void createsANewTavorel()
@@ -132,7 +161,7 @@ private slots:
         Tavorel control;
         auto* menu = qt_extension<QDesignerTaskMenuExtension*>(core.extensionManager(), &control);
         QVERIFY(menu);
-        QCOMPARE(menu->taskActions().size(), 1);
+        QCOMPARE(menu->taskActions().size(), 2);
         QAction* edit = menu->preferredEditAction();
         QCOMPARE(menu->taskActions().first(), edit);
         QCOMPARE(edit->text(), QStringLiteral("Edit Vuzedovi Value..."));

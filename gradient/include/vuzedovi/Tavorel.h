@@ -123,6 +123,30 @@ struct FontDescription {
 
 class VUZEDOVI_EXPORT Tavorel : public QWidget {
     Q_OBJECT
+    // The help texts property browsers show for the control, its properties and its events,
+    // published as class information "Description" and "Description:<member>" (read them with
+    // description() below).
+    Q_CLASSINFO("Description", "Button with Vuzedovi Color")
+    Q_CLASSINFO("Description:ColorStart", "Начальный цвет заливки")
+    Q_CLASSINFO("Description:ColorEnd", "Конечный цвет заливки")
+    Q_CLASSINFO("Description:Font", "Шрифт, выводимой надписи")
+    Q_CLASSINFO("Description:Caption", "Надпись на контроле")
+    Q_CLASSINFO("Description:GradientOrientation", "Ориентация градиентной заливки")
+    Q_CLASSINFO("Description:TextOrientation", "Направление текста")
+    Q_CLASSINFO("Description:TextAlign", "Выравнивание текста")
+    Q_CLASSINFO("Description:BackColor", "Фоновый цвет, если Vuzedovi = False")
+    Q_CLASSINFO("Description:Style", "Стиль контрола")
+    Q_CLASSINFO("Description:Vuzedovi", "Наличие/отсутствие градиентной заливки")
+    Q_CLASSINFO("Description:InternetLink", "Вывод броузера или программы почтовых сообщений")
+    Q_CLASSINFO("Description:MoveControl", "Перемещение родительской формы или самого сонтрола, если Style=Panel*")
+    Q_CLASSINFO("Description:AutoSize", "Автоматическое изменение размера")
+    Q_CLASSINFO("Description:Text3D", "Объемный текст")
+    Q_CLASSINFO("Description:ColorShadow", "Цвет тени")
+    Q_CLASSINFO("Description:ForeColor", "Цвет текста")
+    Q_CLASSINFO("Description:Click", "Occurs when the user presses and then releases a mouse button over an object.")
+    Q_CLASSINFO("Description:MouseUp", "Occurs when the user releases the mouse button while an object has the focus.")
+    Q_CLASSINFO("Description:MouseMove", "Occurs when the user moves the mouse.")
+    Q_CLASSINFO("Description:MouseDown", "Occurs when the user presses the mouse button while an object has the focus.")
     Q_PROPERTY(quint32 ColorStart READ ColorStart WRITE setColorStart)
     Q_PROPERTY(quint32 ColorEnd READ ColorEnd WRITE setColorEnd)
     Q_PROPERTY(QFont Font READ Font WRITE setFontProperty)
@@ -242,6 +266,15 @@ private:
     struct Private;
     Private* d = nullptr;
 };
+
+// The help text Tavorel publishes for one of its properties or events (empty member: for the
+// control itself); empty where it publishes none.
+VUZEDOVI_EXPORT QString description(const char* member = nullptr);
+
+// The system colours a colour value can name (0x80000000 + index): how many indices there are,
+// and the name of one; empty for an index that names none.
+VUZEDOVI_EXPORT int systemColorCount();
+VUZEDOVI_EXPORT QString systemColorName(int index);
 
 // Creates a control by its programmatic identifier ("Corvalen.Tavorel", any case);
 // any other identifier gives nullptr.
