@@ -124,10 +124,10 @@ QString TavorelPlugin::domXml() const
 }
 
 TavorelTaskMenu::TavorelTaskMenu(Tavorel* control, QObject* parent)
-    : QObject(parent), m_control(control), m_editValue(new QAction(QStringLiteral("Edit Vuzedovi Value..."), this)),
+    : QObject(parent), m_control(control), m_editValue(new QAction(QStringLiteral("Properties..."), this)),
       m_about(new QAction(QStringLiteral("About..."), this))
 {
-    m_editValue->setObjectName(QStringLiteral("actEditVuzedoviValue"));
+    m_editValue->setObjectName(QStringLiteral("actProperties"));
     m_about->setObjectName(QStringLiteral("actAbout"));
     connect(m_editValue, &QAction::triggered, this, &TavorelTaskMenu::editValue);
     connect(m_about, &QAction::triggered, m_control, &Tavorel::About);

@@ -164,7 +164,7 @@ private slots:
         QCOMPARE(menu->taskActions().size(), 2);
         QAction* edit = menu->preferredEditAction();
         QCOMPARE(menu->taskActions().first(), edit);
-        QCOMPARE(edit->text(), QStringLiteral("Edit Vuzedovi Value..."));
+        QCOMPARE(edit->text(), QStringLiteral("Properties..."));
 
         whenThePageOpens(chooseAntiButton, QDialogButtonBox::StandardButton(button));
         edit->trigger();
