@@ -3,7 +3,7 @@
 //
 // Silence, never an error: where the module is in none of the folders, or cannot be loaded, or
 // makes no player, every request is silence for the rest of the run (the module is looked for
-// once), as without an audio device.
+// once).
 #pragma once
 
 #include "Music.h"

@@ -97,15 +97,9 @@ private slots:
         QCOMPARE(widget.attribute(QStringLiteral("name")), QStringLiteral("Tavorel1"));
 
         // Every property's help text is there for the property editor's tooltips.
-        QStringList described;
         const QDomNodeList tooltips = dom.elementsByTagName(QStringLiteral("tooltip"));
-        for (int i = 0; i < tooltips.size(); ++i) {
-            const QDomElement tip = tooltips.at(i).toElement();
-            QCOMPARE(tip.text(), description(qPrintable(tip.attribute(QStringLiteral("name")))));
-            described << tip.attribute(QStringLiteral("name")) + QLatin1Char('=') + tip.text();
-        }
-        QCOMPARE(described.size(), Tavorel::staticMetaObject.propertyCount() - QWidget::staticMetaObject.propertyCount());
-        QVERIFY(described.contains(QStringLiteral("BackColor=Фоновый цвет, если Vuzedovi = False")));
+        QCOMPARE(tooltips.size(), Tavorel::staticMetaObject.propertyCount() - QWidget::staticMetaObject.propertyCount());
+        QCOMPARE(tooltips.at(7).toElement().text(), QStringLiteral("Фоновый цвет, если Vuzedovi = False"));
         QCOMPARE(description("Click"), QStringLiteral("Occurs when the user presses and then releases a mouse button over an object."));
     }
 
@@ -114,8 +108,7 @@ private slots:
         ExtensionsOnlyCore core;
         m_plugin->initialize(&core);
         Tavorel control;
-        auto* menu = qt_extension<QDesignerTaskMenuExtension*>(core.extensionManager(), &control);
-        QAction* about = menu->taskActions().value(1);
+        QAction* about = qt_extension<QDesignerTaskMenuExtension*>(core.extensionManager(), &control)->taskActions().value(1);
         QCOMPARE(about->text(), QStringLiteral("About..."));
         QString caption;
         QTimer::singleShot(50, &control, [&caption] {

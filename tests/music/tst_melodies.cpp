@@ -247,43 +247,34 @@ void MelodiesTest::aFontStillLoadingHoldsNothingUp()
     QFETCH(bool, quit);
     QTemporaryDir dir;
     // A slow disk: the font is read only once the test answers (or after ten seconds).
-    struct Disk {
-        std::binary_semaphore answer{0};
-        std::atomic<bool> reading{false};
-    };
-    auto disk = std::make_shared<Disk>();
+    auto answer = std::make_shared<std::binary_semaphore>(0);
+    auto reading = std::make_shared<std::atomic<bool>>(false);
     auto player = std::make_unique<FluidSynthPlayer>(FluidSynthPlayer::Options{
-        {dir.path()}, {fontHeader(dir)}, {"file"}, dir.filePath("out.raw"), {}, [disk] {
-            disk->reading = true;
-            disk->answer.try_acquire_for(std::chrono::seconds(10));
-            disk->reading = false;
+        {dir.path()}, {fontHeader(dir)}, {"file"}, dir.filePath("out.raw"), {}, [answer, reading] {
+            *reading = true;
+            answer->try_acquire_for(std::chrono::seconds(10));
+            *reading = false;
         }});
     player->play("tn.mid");
-    QTRY_VERIFY(disk->reading);
-    if (quit)
-        player.reset();
-    else
-        player->stop("tn.mid");
-    QVERIFY(disk->reading); // back at once, the font still loading
+    QTRY_VERIFY(*reading);
+    quit ? player.reset() : player->stop("tn.mid");
+    QVERIFY(*reading); // back at once, the font still loading
     QCOMPARE(FluidSynthPlayer::fontsLoading(), 1);
-    disk->answer.release();
+    answer->release();
     QTRY_COMPARE(FluidSynthPlayer::fontsLoading(), 0); // its thread ends, the melody freed
     QVERIFY(quit || !player->isPlaying("tn.mid"));
 }
 
 void MelodiesTest::aMissingOutputIsTriedAgainNowAndThen_data()
 {
-    QTest::addColumn<bool>("outputComes");
     QTest::addColumn<int>("secondsLater");
     QTest::addColumn<bool>("available");
-    QTest::newRow("not tried before ten seconds") << true << 9 << false;
-    QTest::newRow("tried ten seconds later") << true << 10 << true;
-    QTest::newRow("still none") << false << 10 << false;
+    QTest::newRow("not tried before ten seconds") << 9 << false;
+    QTest::newRow("tried ten seconds later") << 10 << true;
 }
 
 void MelodiesTest::aMissingOutputIsTriedAgainNowAndThen()
 {
-    QFETCH(bool, outputComes);
     QFETCH(int, secondsLater);
     QFETCH(bool, available);
     QTemporaryDir dir;
@@ -293,8 +284,7 @@ void MelodiesTest::aMissingOutputIsTriedAgainNowAndThen()
                              [&now] { return now; }});
     player.play("tn.mid");
     QVERIFY(!player.available());
-    if (outputComes)
-        QVERIFY(QDir(dir.path()).mkdir("later"));
+    QVERIFY(QDir(dir.path()).mkdir("later"));
     now += std::chrono::seconds(secondsLater);
     player.play("tn.mid");
     QCOMPARE(player.available(), available);
