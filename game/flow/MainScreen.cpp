@@ -9,6 +9,7 @@
 #include "LabelClick.h"
 #include "MainScreenPages.h"
 #include "ScreenKit.h"
+#include "ShowAgain.h"
 #include "ToolbarIcons.h"
 
 #include "settings/ColourScheme.h"
@@ -295,10 +296,7 @@ void MainScreen::comeBack()
 {
     showMoney();
     showMood();
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
+    showAgain(this);
 }
 
 void MainScreen::changeEvent(QEvent* event)
