@@ -14,6 +14,7 @@
 
 #include "settings/ColourScheme.h"
 #include "state/GameState.h"
+#include "state/NumberFormat.h"
 #include "state/SchemeColours.h"
 
 #include <QAction>
@@ -267,8 +268,8 @@ void MainScreen::resumeClock()
 
 void MainScreen::setMoodBar(float mood)
 {
-    m_moodBar = mood;
-    m_moodBarControl->setValue(int(mood));
+    m_moodBar = shownMood(mood);
+    m_moodBarControl->setValue(int(m_moodBar));
 }
 
 void MainScreen::dailyTick()
