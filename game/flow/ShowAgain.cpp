@@ -27,9 +27,10 @@ void startNormally(QWidget* screen)
 {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     const QWindow* window = screen->windowHandle();
-    if (!x11 || !window || !window->handle())
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection || QGuiApplication::platformName() != QLatin1String("xcb") || !window
+        || !window->handle())
         return; // not on X11, or never shown yet: the hint is the toolkit's fresh one
-    xcb_connection_t* connection = x11->connection();
     const auto id = xcb_window_t(screen->winId());
     const xcb_get_property_cookie_t cookie = xcb_get_property(
         connection, 0, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 0, HintWords);
