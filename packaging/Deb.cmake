@@ -7,9 +7,16 @@
 #   libvuzedovi-dev  Vuzedovi for other programs: the library with its soname, its headers,
 #                    CMake package and Qt Designer plugin
 # The two share no file, so either can be installed without the other.
-if(NOT CMAKE_INSTALL_PREFIX STREQUAL "/usr")
-  message(STATUS "Debian packages need -DCMAKE_INSTALL_PREFIX=/usr (now ${CMAKE_INSTALL_PREFIX})")
+# A build for playing (./play.sh) hears nothing of this; cpack says it when it makes packages
+# from a build with another prefix.
+set(prefix_check ${CMAKE_CURRENT_BINARY_DIR}/PackagePrefixCheck.cmake)
+if(CMAKE_INSTALL_PREFIX STREQUAL "/usr")
+  file(WRITE ${prefix_check} "")
+else()
+  set(advice "Debian packages need -DCMAKE_INSTALL_PREFIX=/usr (now ${CMAKE_INSTALL_PREFIX})")
+  file(WRITE ${prefix_check} "message(WARNING \"${advice}\")\n")
 endif()
+set(CPACK_PROJECT_CONFIG_FILE ${prefix_check})
 set(TREVINOR_PACKAGE_MAINTAINER "Trevinor developers <trevinor@users.noreply.github.com>"
     CACHE STRING "The Maintainer field of the Debian packages")
 set(TREVINOR_HOMEPAGE "https://github.com/trevinor/trevinor")

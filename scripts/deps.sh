@@ -4,9 +4,10 @@
 #   scripts/deps.sh package   that, and what making the Debian packages needs
 #   scripts/deps.sh all       all that, and what the tests, fuzzers and package checks need
 set -euo pipefail
+# libxcb1-dev: a screen shown again talks to the X11 window manager itself.
 game_packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libxcb1-dev
   libfluidsynth-dev timgm6mb-soundfont
   fonts-dejavu-core fonts-liberation2
 )
@@ -18,6 +19,7 @@ development_packages=(
   qt6-tools-dev-tools libqt6opengl6-dev desktop-file-utils
   clang libclang-rt-14-dev
   appstream lintian
+  xvfb openbox xdotool x11-utils   # a display with a window manager for tst_realdisplay
 )
 packages=("${game_packages[@]}")
 case "${1:-all}" in

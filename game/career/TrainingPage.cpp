@@ -73,6 +73,7 @@ public:
 
     void addCatalogue(MainScreen& screen)
     {
+        m_screen = &screen;
         CatalogueTable table;
         for (const Course& c : courses)
             table.labels.push_back(QString::fromLatin1(c.label));
@@ -95,7 +96,7 @@ public:
         cancelCourse(m_ctx.game, m_run);
         finish();
         for (const Course& c : courses)
-            label(c)->setEnabled(courseLabelEnabled(m_ctx.game, c));
+            setBuyable(c, courseLabelEnabled(m_ctx.game, c));
     }
 
 private:
@@ -144,6 +145,13 @@ private:
 
     QWidget* label(const Course& c) const { return controlNamed(&m_page, c.label); }
 
+    // A paid course's label reacts to no pointer: disabled, and without its tooltip.
+    void setBuyable(const Course& c, bool buyable)
+    {
+        label(c)->setEnabled(buyable);
+        label(c)->setToolTip(buyable && c.toolTip ? QString::fromUtf8(c.toolTip) : QString());
+    }
+
     bool hover(const Course& c)
     {
         // A bought course's label is disabled and shows nothing.
@@ -165,7 +173,7 @@ private:
             m_timer->start();
             break;
         case CourseStart::Immediate:
-            label(c)->setEnabled(false);
+            setBuyable(c, false);
             break;
         }
     }
@@ -177,8 +185,11 @@ private:
         setCaption(controlNamed(&m_page, "Label2"), t.label2);
         for (const CoursePanel& p : coursePanels)
             controlNamed(&m_page, p.name)->setVisible(t.panelsVisible);
-        if (t.completed)
-            label(*t.completed)->setEnabled(false);
+        if (t.completed) {
+            setBuyable(*t.completed, false);
+            if (m_screen)
+                m_screen->showMoney(); // the course is paid now, and the balance shows it
+        }
         if (t.finished)
             finish();
     }
@@ -196,6 +207,7 @@ private:
 
     GameContext& m_ctx;
     QWidget& m_page;
+    QPointer<MainScreen> m_screen;
     CourseRun m_run;
     QTimer* m_timer = nullptr;
     QProgressBar* m_bar = nullptr;

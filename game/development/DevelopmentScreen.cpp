@@ -9,6 +9,7 @@
 #include "flow/GameContext.h"
 #include "flow/MainScreen.h"
 #include "flow/ScreenKit.h"
+#include "flow/ShowAgain.h"
 #include "settings/SchemePainter.h"
 #include "state/GameState.h"
 
@@ -248,8 +249,7 @@ void DevelopmentScreen::open()
     const GameState& g = m_ctx.game;
     applySchemeToScreen(*this, g);
     refreshOptions();
-    show();
-    activateWindow();
+    showAgain(this);
 }
 
 void DevelopmentScreen::leave()

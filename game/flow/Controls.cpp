@@ -133,6 +133,14 @@ void setCaption(QWidget* control, const QString& text)
         control->setProperty("Caption", text);
 }
 
+void setElidedCaption(QLabel* label, const QString& text)
+{
+    const int room = label->contentsRect().width() - label->indent();
+    label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, room));
+    label->setToolTip(text);
+    label->setAccessibleName(text);
+}
+
 QString caption(const QWidget* control)
 {
     if (auto* label = qobject_cast<const QLabel*>(control))

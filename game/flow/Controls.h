@@ -54,3 +54,6 @@ QWidget* controlNamed(QWidget* root, const char* name);
 // The caption of a label or a Tavorel.
 void setCaption(QWidget* control, const QString& caption);
 QString caption(const QWidget* control);
+// A text that may be longer than its label: cut to the label's width, ending in "…", while its
+// tooltip and accessible name hold the whole text.
+void setElidedCaption(QLabel* label, const QString& text);

@@ -3,6 +3,8 @@
 #include "ScreenPlacement.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -10,10 +12,16 @@
 #include <QMessageBox>
 
 namespace {
+// What a window manager's title bar holds besides the caption: the icon, three buttons, margins.
+constexpr int TitleBarRoom = 160;
+
 // The toolkit places a message box by the size it has before its text is laid out, and sizes
 // it to the text only as it is shown: it would open off to the upper left of the window that
 // asked. Placed again once it has its size, it opens centred over that window.
 // A box shows its text as written: a name the player typed is never taken for markup.
+// The window manager writes the caption in the box's title bar beside its icon and buttons; a
+// box sized to a short text ("Game Over") would leave the caption cut down to "..", so the box
+// is at least as wide as the caption and that room.
 class CentredMessageBox final : public QMessageBox {
 public:
     CentredMessageBox(Icon icon, const QString& caption, const QString& text,
@@ -21,6 +29,11 @@ public:
         : QMessageBox(icon, caption, text, buttons, parent)
     {
         setTextFormat(Qt::PlainText);
+        QFont titleFont = font();
+        titleFont.setBold(true);
+        const int width = QFontMetrics(titleFont).horizontalAdvance(caption) + TitleBarRoom;
+        if (auto* grid = qobject_cast<QGridLayout*>(layout()))
+            grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
     }
 
 protected:

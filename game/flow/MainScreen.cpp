@@ -9,10 +9,12 @@
 #include "LabelClick.h"
 #include "MainScreenPages.h"
 #include "ScreenKit.h"
+#include "ShowAgain.h"
 #include "ToolbarIcons.h"
 
 #include "settings/ColourScheme.h"
 #include "state/GameState.h"
+#include "state/NumberFormat.h"
 #include "state/SchemeColours.h"
 
 #include <QAction>
@@ -266,8 +268,8 @@ void MainScreen::resumeClock()
 
 void MainScreen::setMoodBar(float mood)
 {
-    m_moodBar = mood;
-    m_moodBarControl->setValue(int(mood));
+    m_moodBar = shownMood(mood);
+    m_moodBarControl->setValue(int(m_moodBar));
 }
 
 void MainScreen::dailyTick()
@@ -295,10 +297,7 @@ void MainScreen::comeBack()
 {
     showMoney();
     showMood();
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
+    showAgain(this);
 }
 
 void MainScreen::changeEvent(QEvent* event)

@@ -20,7 +20,7 @@
 
 void MainScreen::showPlayerLabels(const PlayerLabels& labels)
 {
-    setCaption(control("lblName"), labels.lblName);
+    setElidedCaption(control<QLabel>("lblName"), labels.lblName);
     setCaption(control("lblStatus"), labels.lblStatus);
     setCaption(control("lblOpit"), labels.lblOpit);
     setCaption(control("lblRab"), labels.lblRab);

@@ -12,6 +12,7 @@
 #include "flow/MainScreen.h"
 #include "flow/NavigationRules.h"
 #include "flow/ScreenKit.h"
+#include "flow/ShowAgain.h"
 
 #include "state/GameState.h"
 
@@ -66,9 +67,7 @@ InternetScreen::~InternetScreen()
 
 void InternetScreen::open()
 {
-    show();
-    raise();
-    activateWindow();
+    showAgain(this);
 }
 
 void InternetScreen::connectModem()

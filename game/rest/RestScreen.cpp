@@ -10,6 +10,7 @@
 #include "flow/LabelClick.h"
 #include "flow/MainScreen.h"
 #include "flow/ScreenKit.h"
+#include "flow/ShowAgain.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -139,8 +140,7 @@ void RestScreen::build()
 void RestScreen::open()
 {
     clearHover();
-    show();
-    activateWindow();
+    showAgain(this);
 }
 
 void RestScreen::leave()

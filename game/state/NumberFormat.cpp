@@ -1,5 +1,9 @@
 #include "NumberFormat.h"
 
+#include "GameState.h"
+
+#include <algorithm>
+
 namespace {
 QString signPosition(const QString& digits, bool negative)
 {
@@ -25,7 +29,14 @@ QString withSignPosition(Currency value)
     return signPosition(value.toString(), value < Currency());
 }
 
+float shownMood(float mood)
+{
+    return mood > 0.0f ? std::min(mood, FullMood) : 0.0f; // not a number shows as 0
+}
+
 QString moodPercentText(float mood)
 {
-    return withSignPosition(mood).left(3);
+    const QString text = withSignPosition(shownMood(mood));
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    return text.left(std::max<qsizetype>(3, point < 0 ? text.size() : point));
 }

@@ -12,6 +12,10 @@ QString withSignPosition(int64_t value);
 QString withSignPosition(float value);
 QString withSignPosition(Currency value);
 
-// The mood text of lblPercent: the first three characters of the mood with a sign position
-// (99.5 -> " 99", 9.5 -> " 9.").
+// What the mood bar and its text show of a mood: a saved game may hold any number, the bar
+// holds 0 to 100.
+float shownMood(float mood);
+
+// The mood text of lblPercent: the first three characters of the shown mood with a sign
+// position (99.5 -> " 99", 9.5 -> " 9."), and never less than its whole number (100 -> " 100").
 QString moodPercentText(float mood);

@@ -43,17 +43,19 @@ DayResult dailyTick(GameState& g, float moodBarShows)
 {
     DayResult day;
     day.label1 = withSignPosition(int64_t(g.dayCounter));
-    g.mood -= DailyMoodLoss;
+    // No rule raises the mood above full; a saved game that holds more falls from full.
+    g.mood = std::min(g.mood, FullMood) - DailyMoodLoss;
     const bool newDay = advanceDay(g);
     addSeniority(g);
     day.lblStazh = withSignPosition(int64_t(g.seniority));
 
-    if (moodBarShows == 1.0f) {
+    // The mood runs out when the bar shows 1, or less for a saved mood off the half points.
+    if (moodBarShows <= 1.0f) {
         day.gameOver = true;
         return day;
     }
 
-    day.moodBar = g.mood;
+    day.moodBar = shownMood(g.mood);
     day.lblPercent = moodPercentText(g.mood);
 
     g.money += Currency::fromRoubles(g.dailyPay);
@@ -70,5 +72,5 @@ DayResult dailyTick(GameState& g, float moodBarShows)
 ClockLabels clockLabels(const GameState& g)
 {
     return {withSignPosition(int64_t(g.dayCounter)), withSignPosition(int64_t(g.seniority)),
-            g.mood, moodPercentText(g.mood)};
+            shownMood(g.mood), moodPercentText(g.mood)};
 }

@@ -68,6 +68,7 @@ private slots:
     void courseHoverShowsPriceProgramAndVerdict();
     void timedCourseRuns101TicksWithThePanelsHidden();
     void courseKeepsRunningWhenThePageIsLeft();
+    void paidCourseShowsItsPriceGoneAndNoToolTip();
     void immediateCourseIsBoughtAtTheClick();
     void unaffordableCourseIgnoresTheClick();
     void daCountsTheNewSkills();
@@ -201,6 +202,23 @@ void CareerPagesTest::courseKeepsRunningWhenThePageIsLeft()
         fire(timer);
     QVERIFY(!timer->isActive());
     QCOMPARE(h.game.money, Currency::fromRoubles(-70));
+}
+
+void CareerPagesTest::paidCourseShowsItsPriceGoneAndNoToolTip()
+{
+    FlowHarness h;
+    MainScreen* s = h.newGame();
+    key(s, "Obuchenie");
+    h.game.installedVb = True;
+    h.game.money = Currency::fromRoubles(1000);
+    const QString toolTip = label(s, "lblVB")->toolTip();
+    pointAndClick(s, "lblVB");
+    for (int n = 0; n < 101; ++n)
+        fire(s->control<QTimer>("tmrObuchenie"));
+    QCOMPARE(text(s, "lblDengi"), QStringLiteral(" 600")); // at once, not on the next day
+    QCOMPARE(label(s, "lblVB")->toolTip(), QString());
+    h.newGame();
+    QCOMPARE(label(s, "lblVB")->toolTip(), toolTip);
 }
 
 void CareerPagesTest::immediateCourseIsBoughtAtTheClick()

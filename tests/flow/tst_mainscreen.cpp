@@ -23,6 +23,8 @@
 #include <QTest>
 #include <QToolBar>
 
+#include <limits>
+
 class TestMainScreen : public QObject {
     Q_OBJECT
 
@@ -273,6 +275,35 @@ private slots:
         QCOMPARE(h.quits, 1);
         QVERIFY(!clock(s)->isActive());
         QCOMPARE(s->control<QLabel>("lblDengi")->text(), QStringLiteral(" 748")); // no pay
+    }
+
+    // A saved game may hold any mood: the bar shows it within 0..100, and it still runs out.
+    void loadedMoodShowsOnTheBarAndRunsOut_data()
+    {
+        QTest::addColumn<float>("mood");
+        QTest::addColumn<int>("bar");
+        QTest::addColumn<QString>("percent");
+        QTest::addColumn<int>("days");
+        QTest::newRow("full") << 100.0f << 100 << " 100" << 199;
+        QTest::newRow("off the half points") << 1.3f << 1 << " 1." << 2;
+        QTest::newRow("largest") << std::numeric_limits<float>::max() << 100 << " 100" << 199;
+        QTest::newRow("far below") << -3e38f << 0 << " 0" << 1;
+    }
+    void loadedMoodShowsOnTheBarAndRunsOut()
+    {
+        QFETCH(float, mood);
+        FlowHarness h;
+        MainScreen* s = h.newGame();
+        h.game.mood = mood;
+        h.flow->refreshScreens();
+        QTEST(s->control<QProgressBar>("ProgressBar1")->value(), "bar");
+        QTEST(s->control<QLabel>("lblPercent")->text(), "percent");
+        int day = 0;
+        while (h.quits == 0 && day < 300) {
+            fire(clock(s));
+            ++day;
+        }
+        QTEST(day, "days");
     }
 
     void secondNewGameStartsAfreshAndRunning()

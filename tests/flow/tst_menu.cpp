@@ -262,6 +262,18 @@ private slots:
         QCOMPARE(label->textFormat(), Qt::PlainText); // not taken for markup, nothing loaded
     }
 
+    void aLongNameEndsInAnEllipsisAndIsWholeInItsToolTip()
+    {
+        FlowHarness h;
+        const QString name = QStringLiteral("Иван Константинович Преображенский-Великолуцкий младший");
+        auto* label = h.newGame(name)->control<QLabel>("lblName");
+        QVERIFY2(label->text().endsWith(QChar(0x2026)), qPrintable(label->text()));
+        QVERIFY(name.startsWith(label->text().chopped(1)));
+        QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width());
+        QCOMPARE(label->toolTip(), name);
+        QCOMPARE(label->accessibleName(), name);
+    }
+
     void saveAndContinueOnlyOnceAGameWasStarted()
     {
         FlowHarness h;

@@ -94,6 +94,8 @@ private slots:
         QVERIFY2((shown.center() - over.frameGeometry().center()).manhattanLength() <= 2,
                  qPrintable(QStringLiteral("box %1,%2 %3x%4").arg(shown.x()).arg(shown.y())
                                 .arg(shown.width()).arg(shown.height())));
+        // Room for the caption beside the window manager's icon and buttons, however short the text.
+        QVERIFY(shown.width() >= QFontMetrics(QApplication::font()).horizontalAdvance("Тревинор") + 100);
     }
 };
 

@@ -53,8 +53,8 @@ private slots:
 
     void dayLabelShowsTheDayBeforeTheTick();
     void gameEndsOnThe199thTickWithoutRest();
-    void onlyAMoodBarOfExactlyOneEndsTheGame_data();
-    void onlyAMoodBarOfExactlyOneEndsTheGame();
+    void aMoodBarOfOneOrLessEndsTheGame_data();
+    void aMoodBarOfOneOrLessEndsTheGame();
     void gameOverStopsTheDayShort();
     void wageAndSeniorityArePaidEveryDay();
     void antivirusUpdateExpiresEverySeventhDay_data();
@@ -102,11 +102,12 @@ void GameRulesTest::moodPercentIsTheFirstThreeCharacters_data()
     QTest::addColumn<float>("mood");
     QTest::addColumn<QString>("expected");
     QTest::newRow("99.5") << 99.5f << " 99";
-    QTest::newRow("100") << 100.0f << " 10";
+    QTest::newRow("100") << 100.0f << " 100";
     QTest::newRow("9.5") << 9.5f << " 9.";
     QTest::newRow("1") << 1.0f << " 1";
     QTest::newRow("0.5") << 0.5f << " 0.";
-    QTest::newRow("below zero") << -0.5f << "-0.";
+    QTest::newRow("below zero") << -0.5f << " 0";
+    QTest::newRow("above full") << 1e30f << " 100";
 }
 
 void GameRulesTest::moodPercentIsTheFirstThreeCharacters()
@@ -337,7 +338,7 @@ void GameRulesTest::dayLabelShowsTheDayBeforeTheTick()
 void GameRulesTest::gameEndsOnThe199thTickWithoutRest()
 {
     GameState g = startedGame();
-    float bar = 0.0f; // the bar before the first tick
+    float bar = clockLabels(g).moodBar; // the bar before the first tick
     for (int tick = 1; tick <= 198; ++tick) {
         const DayResult day = dailyTick(g, bar);
         QVERIFY2(!day.gameOver, qPrintable(QString::number(tick)));
@@ -347,17 +348,17 @@ void GameRulesTest::gameEndsOnThe199thTickWithoutRest()
     QVERIFY(dailyTick(g, bar).gameOver);
 }
 
-void GameRulesTest::onlyAMoodBarOfExactlyOneEndsTheGame_data()
+void GameRulesTest::aMoodBarOfOneOrLessEndsTheGame_data()
 {
     QTest::addColumn<float>("bar");
     QTest::addColumn<bool>("over");
     QTest::newRow("1.5") << 1.5f << false;
     QTest::newRow("1") << 1.0f << true;
-    QTest::newRow("0.5") << 0.5f << false;
-    QTest::newRow("0") << 0.0f << false;
+    QTest::newRow("0.5") << 0.5f << true;
+    QTest::newRow("0") << 0.0f << true;
 }
 
-void GameRulesTest::onlyAMoodBarOfExactlyOneEndsTheGame()
+void GameRulesTest::aMoodBarOfOneOrLessEndsTheGame()
 {
     QFETCH(float, bar);
     QFETCH(bool, over);
