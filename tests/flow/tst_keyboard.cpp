@@ -3,7 +3,10 @@
 #include "support/GameHarness.h"
 
 #include "flow/Controls.h"
+#include "internet/InternetScreen.h"
 #include "saves/SaveTestSupport.h"
+#include "software/InstallDialog.h"
+#include "virus/VirusScreen.h"
 
 #include <QAction>
 #include <QDir>
@@ -32,6 +35,34 @@ QStringList tabChain(QWidget* window, QWidget* first)
     } while (at != first && names.size() < 100);
     return names;
 }
+// The name of the control that has the focus (a toolbar key by its action's).
+QString focusedName()
+{
+    QWidget* focused = QApplication::focusWidget();
+    auto* tool = qobject_cast<QToolButton*>(focused);
+    return tool ? tool->defaultAction()->objectName() : focused ? focused->objectName() : QString();
+}
+
+void activate(QWidget* window)
+{
+    QVERIFY(window && window->isVisible());
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+// Tab until the named control has the focus.
+void tabTo(const char* name)
+{
+    for (int tab = 0; tab < 200 && focusedName() != QLatin1String(name); ++tab)
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow(), Qt::Key_Tab);
+    QCOMPARE(focusedName(), QString::fromLatin1(name));
+}
+
+void press(const char* name, Qt::Key key)
+{
+    tabTo(name);
+    QTest::keyClick(QApplication::focusWidget(), key);
+}
 } // namespace
 
 class TestKeyboard : public QObject {
@@ -46,7 +77,7 @@ private slots:
         MainScreen* s = h.newGame();
         QCOMPARE(tabChain(s, s->control("cmdMin")),
                  QStringList({"cmdMin", "cmdClose", "Obuchenie", "Rabota", "Komp", "Program",
-                              "Razrab", "Inet", "Otdih", "Menu", "Slider1"}));
+                              "Razrab", "Inet", "Otdih", "Menu", "Slider1", "lblPO"}));
         s->toolbarKey(QStringLiteral("Menu"));
         h.flow->menu()->button(1)->click();
         QWidget* save = shownWindow("frmSave");
@@ -55,38 +86,91 @@ private slots:
                  QStringList({"File1", "txtSave", "cmdSave", "cmdCancel"}));
     }
 
-    // New game, the computer page and its "Да", by keyboard alone.
+    // A career by keyboard alone, not one mouse event: a new game, a computer bought part by
+    // part, Windows and Office installed, the Office course, the typesetter's job, a rest, a
+    // modem, online and off again past a virus, whose both choices are answered.
     void aGameByKeyboardAlone()
     {
         FlowHarness h;
         h.dialogs.names = {QStringLiteral("Вася")};
         MenuScreen* menu = h.openMenu();
-        menu->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(menu));
+        activate(menu);
         menu->button(2)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), menu->button(3)); // "Новая игра"
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         MainScreen* s = h.flow->mainScreen();
         QVERIFY(s && s->isVisible());
-        s->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s));
-        s->control("cmdMin")->setFocus();
-        auto focusedName = [] {
-            auto* tool = qobject_cast<QToolButton*>(QApplication::focusWidget());
-            return tool ? tool->defaultAction()->objectName()
-                        : QApplication::focusWidget()->objectName();
-        };
-        while (focusedName() != QLatin1String("Komp"))
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        auto* clock = s->control<QTimer>("TimerMain");
-        QVERIFY(!clock->isActive());
-        while (focusedName() != QLatin1String("cmdKompDa"))
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QVERIFY(clock->isActive()); // back on the home page, the days running
+        activate(s);
+        press("Slider1", Qt::Key_End); // paused: only the days fired here pass
+        press("Komp", Qt::Key_Space);
+        for (const char* part : {"lblSoket478_ECS", "lblHDD_40GB_MAXTOR_7200rpm", "lblCELERON_1200_MHz",
+                                 "lblDIMM_128MB_168pin_SDRAM", "lblAGP_32M_RIVA_TNT2_M64",
+                                 "lblm15_LG_500E", "lblCD_ROM_SAMSUNG_x52", "lblZyXEL_OMNI_NEO_56K"})
+            press(part, part[3] == 'S' ? Qt::Key_Return : Qt::Key_Space);
+        QCOMPARE(h.game.money, Currency::fromRoubles(550 - 458 - 37));
+        press("cmdKompDa", Qt::Key_Return);
         QCOMPARE(s->control<QTabWidget>("SSTab1")->currentIndex(), 0);
+        press("Program", Qt::Key_Space);
+        for (const char* program : {"lblOSWin98", "lblPrOffice"}) {
+            tabTo(program);
+            QTimer::singleShot(0, s, [&h] {
+                QWidget* dialog = shownWindow("frmUstanovka");
+                QTest::keyClick(dialog->findChild<QWidget*>(QStringLiteral("Command1")), Qt::Key_Space);
+                for (int frame = 0; frame < 100 && dialog->isVisible(); ++frame) {
+                    h.clock.advance(InstallDialog::FillFrameMs);
+                    fire(dialog->findChild<QTimer*>(QStringLiteral("tmrZapolnenie")));
+                }
+            });
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            activate(s); // again after the installation dialog
+        }
+        QCOMPARE(h.game.installedOffice, True);
+        press("cmdProgDa", Qt::Key_Space);
+        for (int day = 0; day < 60; ++day)
+            fire(s->control<QTimer>("TimerMain"));
+        press("Obuchenie", Qt::Key_Space);
+        press("lblOffice", Qt::Key_Space);
+        QCOMPARE(h.game.knowsOffice, True);
+        press("cmdDa", Qt::Key_Return);
+        press("Rabota", Qt::Key_Space);
+        press("lblVerst", Qt::Key_Return);
+        press("cmdDa2", Qt::Key_Space);
+        QCOMPARE(caption(s->control("lblRab")), QStringLiteral("Верстальщик, 3 р./день"));
+        for (int day = 0; day < 10; ++day)
+            fire(s->control<QTimer>("TimerMain"));
+        press("Otdih", Qt::Key_Space);
+        activate(shownWindow("frmOtdyh"));
+        press("Label1", Qt::Key_Space);
+        QCOMPARE(h.dialogs.asked.last().text, QStringLiteral("Настроение повысилось на 10 %>"));
+        press("cmdDa", Qt::Key_Space);
+        activate(s);
+        press("Inet", Qt::Key_Space);
+        auto* online = qobject_cast<InternetScreen*>(shownWindow("frmInter"));
+        activate(online);
+        const auto key = [online](const char* name, Qt::Key key) { // straight to the control
+            QTest::keyClick(online->control(name), key);
+        };
+        key("cmdPodkl", Qt::Key_Space);
+        for (int tick = 0; tick < 3; ++tick)
+            fire(online->control<QTimer>("tmrSost"));
+        QVERIFY(online->session().connected());
+        key("lblAnti", Qt::Key_Return);
+        h.clock.advance(60000);
+        fire(online->control<QTimer>("tmrZagruzka"));
+        key("optDr", Qt::Key_Space);
+        key("lblAntiDa", Qt::Key_Space);
+        QCOMPARE(h.dialogs.asked.last().text, QStringLiteral("Этот антивирус у вас не установлен!"));
+        h.random.add(1); // a virus on the way out, let in without damage
+        h.random.add(4);
+        key("cmdOtkl", Qt::Key_Space);
+        QTest::keyClick(online->virusScreen()->findChild<QWidget*>(QStringLiteral("lblUnictozh")), Qt::Key_Space);
+        QCOMPARE(h.dialogs.asked.last().text,
+                 QStringLiteral("Антивирус не установлен или обновление антивирусных баз устарело!"));
+        QTest::keyClick(online->virusScreen()->findChild<QWidget*>(QStringLiteral("lblPropust")), Qt::Key_Return);
+        QVERIFY(!online->isVisible() && !online->virusScreen() && s->isVisible());
+        QCOMPARE(h.dialogs.asked.last().text,
+                 QStringLiteral("В ваш компьютер проник вирус. Вы не воспользовались антивирусом."));
     }
 
     // Enter, a double click and Escape in the dialogs.
