@@ -8,7 +8,10 @@
 #include "software/InstallDialog.h"
 #include "virus/VirusScreen.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QDialog>
+#include <QLabel>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -171,6 +174,62 @@ private slots:
         QVERIFY(!online->isVisible() && !online->virusScreen() && s->isVisible());
         QCOMPARE(h.dialogs.asked.last().text,
                  QStringLiteral("В ваш компьютер проник вирус. Вы не воспользовались антивирусом."));
+    }
+
+    // A screen reader presses one label of each kind through its accessible Press action: it
+    // acts as the click does, and a disabled label offers no action.
+    void labelsPressedByScreenReader_data()
+    {
+        QTest::addColumn<QString>("opener"); // the toolbar key, or "virus"
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<bool>("acts");
+        QTest::newRow("part") << "Komp" << "lblSoket478_ECS" << true;
+        QTest::newRow("program: its installation dialog") << "Program" << "lblOSWin98" << true;
+        QTest::newRow("course") << "Obuchenie" << "lblHTML" << true;
+        QTest::newRow("job, not for these skills") << "Rabota" << "lblVerst" << false;
+        QTest::newRow("rest") << "Otdih" << "Label3" << true;
+        QTest::newRow("software panel") << "" << "lblPO" << true;
+        QTest::newRow("legend") << "Program" << "lblLegenda" << true;
+        QTest::newRow("internet menu, offline: disabled") << "Inet" << "lblAnti" << false;
+        QTest::newRow("virus") << "virus" << "lblPropust" << true;
+    }
+    void labelsPressedByScreenReader()
+    {
+        QFETCH(QString, opener);
+        QFETCH(QString, label);
+        QFETCH(bool, acts);
+        FlowHarness h;
+        MainScreen* s = h.newGame();
+        h.game.money = Currency::fromRoubles(1000);
+        if (opener == QLatin1String("virus"))
+            (new VirusScreen(h.flow->context(), *s, s))->open();
+        else if (!opener.isEmpty())
+            s->toolbarKey(opener);
+        QLabel* item = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            item = item || !window->isVisible() ? item : window->findChild<QLabel*>(label);
+        QVERIFY(item);
+        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(item);
+        QCOMPARE(button->role(), QAccessible::Button);
+        QCOMPARE(button->text(QAccessible::Name), item->text());
+        bool dialog = false; // a dialog the press opened, closed again
+        int waits = 0;
+        std::function<void()> closeDialog = [&] {
+            if (auto* up = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                dialog = (up->reject(), true);
+            else if (++waits < 100)
+                QTimer::singleShot(0, s, closeDialog);
+        };
+        QTimer::singleShot(0, s, closeDialog);
+        const auto state = [&] {
+            return QStringList{h.game.money.toString(), QString::number(h.dialogs.asked.size()), dialog ? "dialog" : "",
+                               item->text(), s->findChild<QTimer*>(QStringLiteral("tmrObuchenie"))->isActive() ? "course" : ""};
+        };
+        const QStringList before = state();
+        QCOMPARE(button->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()),
+                 item->isEnabled());
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(state() != before, acts);
     }
 
     // Enter, a double click and Escape in the dialogs.
