@@ -91,7 +91,8 @@ private:
 namespace {
 class EnterClick final : public QObject {
 public:
-    explicit EnterClick(QAbstractButton* button) : QObject(button), m_button(button)
+    EnterClick(QAbstractButton* button, bool arrowsStill)
+        : QObject(button), m_button(button), m_arrowsStill(arrowsStill)
     {
         button->installEventFilter(this);
     }
@@ -102,6 +103,9 @@ protected:
         if (event->type() != QEvent::KeyPress)
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
+        if (m_arrowsStill && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down
+                              || key->key() == Qt::Key_Left || key->key() == Qt::Key_Right))
+            return true;
         if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || key->isAutoRepeat())
             return false;
         m_button->click();
@@ -110,12 +114,19 @@ protected:
 
 private:
     QAbstractButton* m_button;
+    bool m_arrowsStill; // the arrow keys neither move the focus nor click
 };
 } // namespace
 
 void clickOnEnter(QAbstractButton* button)
 {
-    new EnterClick(button);
+    new EnterClick(button, false);
+}
+
+void clickOnKeys(QAbstractButton* option)
+{
+    option->setFocusPolicy(Qt::TabFocus);
+    new EnterClick(option, true);
 }
 
 void onPress(vuzedovi::Tavorel* button, std::function<void()> action, PressOn when)

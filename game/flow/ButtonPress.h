@@ -24,3 +24,8 @@ void onPress(vuzedovi::Tavorel* button, std::function<void()> action,
 // Enter on a focused Qt button (the menu's, the toolbar's keys) clicks it, as Space does; a
 // held Enter clicks once.
 void clickOnEnter(QAbstractButton* button);
+
+// An option whose click acts (a purchase) rather than choosing: Tab reaches it, Space or Enter
+// clicks it, and the arrow keys, which would move the choice along its group and click there,
+// do nothing.
+void clickOnKeys(QAbstractButton* option);

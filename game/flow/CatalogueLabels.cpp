@@ -5,6 +5,7 @@
 #include "LabelClick.h"
 #include "ScreenKit.h"
 
+#include <QLabel>
 #include <QMouseEvent>
 #include <QStringList>
 #include <QWidget>
@@ -64,12 +65,17 @@ void CatalogueLabels::describe() const
 
 void CatalogueLabels::add(CatalogueTable table)
 {
+    const size_t t = m_labels.size();
     auto& found = m_labels.emplace_back();
     for (const QString& name : table.labels) {
         auto* label = m_screen->findChild<QWidget*>(name);
         if (label) {
             label->setMouseTracking(true);
             label->installEventFilter(this);
+            // Without a mouse: the keyboard's focus points at the label, a key presses it.
+            const Place place{t, int(found.size())};
+            onLabelPress(qobject_cast<QLabel*>(label), [this, place] { press(place); },
+                         {[this, label, place] { point(label, place); }, m_panelMoved});
         }
         found.push_back(label);
     }
@@ -150,22 +156,32 @@ bool CatalogueLabels::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
     auto* label = static_cast<QWidget*>(watched);
-    const CatalogueTable& table = m_tables[place.table];
-
     if (type == QEvent::MouseMove) {
         // A disabled label is not pointed at: the move goes on to the panel beneath.
         if (!label->isEnabled())
             return false;
-        setBackColour(label, DesignColours::Hover);
-        if (table.hover)
-            table.hover(place.row);
+        point(label, place);
         // The label keeps the move; passed on to its panel it would reset the hover at once.
         return true;
     }
-    if (!isClickRelease(label, event))
-        return false;
+    if (isClickRelease(label, event))
+        press(place);
+    return false;
+}
+
+void CatalogueLabels::point(QWidget* label, Place place) const
+{
+    if (!label->isEnabled())
+        return;
+    setBackColour(label, DesignColours::Hover);
+    if (const CatalogueTable& table = m_tables[place.table]; table.hover)
+        table.hover(place.row);
+}
+
+void CatalogueLabels::press(Place place) const
+{
+    const CatalogueTable& table = m_tables[place.table];
     const bool allowed = !table.hover || table.hover(place.row);
     if (allowed && table.click)
         table.click(place.row);
-    return false;
 }

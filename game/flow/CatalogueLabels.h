@@ -5,7 +5,9 @@
 // empties the description texts.
 //
 // A player who cannot see the hover hears the same details as each label's accessible
-// description, kept current while an assistive technology is active (and only then).
+// description, kept current while an assistive technology is active (and only then). Without a
+// mouse, the keyboard's focus on a label shows and resets as the pointer does, and Space, Enter
+// or a screen reader's Press action acts as its click.
 //
 // Each catalogue hands in one table: its labels, panels and description labels by name and its
 // rules as handlers. The reset reads every table, so no list of labels is kept anywhere else.
@@ -82,6 +84,10 @@ private:
         int row;
     };
     bool find(const QObject* label, Place* place) const;
+    // The pointer over an enabled label, or the keyboard's focus on it: red, and its details.
+    void point(QWidget* label, Place place) const;
+    // A click on the label, or a key or a screen reader pressing it: it acts if the row allows.
+    void press(Place place) const;
 
     QWidget* m_screen;
     std::function<void()> m_panelMoved;

@@ -6,6 +6,8 @@
 
 #include <utility>
 
+#include <vuzedovi/LabelButton.h>
+
 namespace {
 class LabelClick : public QObject {
 public:
@@ -56,7 +58,14 @@ bool isClickRelease(const QWidget* widget, const QEvent* event)
     return mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint());
 }
 
-void onLabelClick(QLabel* label, std::function<void()> clicked)
+void onLabelClick(QLabel* label, std::function<void()> clicked, LabelHover hover)
 {
-    new LabelClick(label, std::move(clicked));
+    new LabelClick(label, clicked);
+    onLabelPress(label, std::move(clicked), std::move(hover));
+}
+
+void onLabelPress(QLabel* label, std::function<void()> pressed, LabelHover hover)
+{
+    vuzedovi::makeLabelButton(label, {std::move(pressed), std::move(hover.show),
+                                      std::move(hover.reset)});
 }

@@ -206,6 +206,13 @@ void MainScreen::connectControls()
     m_lblLegenda = control<QLabel>("lblLegenda");
     m_lblPO->installEventFilter(this);
     m_lblLegenda->installEventFilter(this);
+    onLabelPress(m_lblPO, [this] { toggleSoftwarePanel(); });
+    onLabelPress(m_lblLegenda, [this] { toggleLegend(); },
+                 {[this] { setBackColour(m_lblLegenda, DesignColours::Hover); },
+                  [this] {
+                      setBackColour(m_lblLegenda,
+                                    schemeColour(m_ctx.game, &GameState::colourChoiceButtons));
+                  }});
     connect(control<QComboBox>("cmbProgrObesp"), &QComboBox::textActivated, this,
             &MainScreen::softwareSectionChosen);
 }

@@ -15,30 +15,45 @@ constexpr const char* PlacedProperty = "trevinorPlaced";
 constexpr int RowTolerance = 8;
 } // namespace
 
-void ScreenPlacement::setReadingTabOrder(QWidget* screen)
+namespace {
+// The controls Tab stops at under parent: its children read in rows from the top, each row
+// from the left, and a child that holds controls read whole before the next child, so that a
+// panel's list is walked down before the panel beside it.
+void appendReadingOrder(QWidget* parent, std::vector<QWidget*>& stops)
 {
-    struct Stop {
+    struct Child {
         QWidget* control;
         QPoint at;
     };
-    std::vector<Stop> stops;
-    for (QWidget* control : screen->findChildren<QWidget*>()) {
-        if (control->window() == screen && (control->focusPolicy() & Qt::TabFocus)
-            && !control->focusProxy())
-            stops.push_back({control, control->mapTo(screen, QPoint(0, 0))});
+    std::vector<Child> children;
+    for (QObject* object : parent->children()) {
+        auto* control = qobject_cast<QWidget*>(object);
+        if (control && !control->isWindow())
+            children.push_back({control, control->pos()});
     }
-    std::stable_sort(stops.begin(), stops.end(),
-                     [](const Stop& a, const Stop& b) { return a.at.y() < b.at.y(); });
-    // Rows from the top, each read from the left.
-    for (auto row = stops.begin(); row != stops.end();) {
-        auto end = std::find_if(row, stops.end(), [&](const Stop& s) {
-            return s.at.y() - row->at.y() >= RowTolerance;
+    std::stable_sort(children.begin(), children.end(),
+                     [](const Child& a, const Child& b) { return a.at.y() < b.at.y(); });
+    for (auto row = children.begin(); row != children.end();) {
+        auto end = std::find_if(row, children.end(), [&](const Child& c) {
+            return c.at.y() - row->at.y() >= RowTolerance;
         });
-        std::stable_sort(row, end, [](const Stop& a, const Stop& b) { return a.at.x() < b.at.x(); });
+        std::stable_sort(row, end, [](const Child& a, const Child& b) { return a.at.x() < b.at.x(); });
         row = end;
     }
+    for (const Child& child : children) {
+        if ((child.control->focusPolicy() & Qt::TabFocus) && !child.control->focusProxy())
+            stops.push_back(child.control);
+        appendReadingOrder(child.control, stops);
+    }
+}
+} // namespace
+
+void ScreenPlacement::setReadingTabOrder(QWidget* screen)
+{
+    std::vector<QWidget*> stops;
+    appendReadingOrder(screen, stops);
     for (size_t i = 1; i < stops.size(); ++i)
-        QWidget::setTabOrder(stops[i - 1].control, stops[i].control);
+        QWidget::setTabOrder(stops[i - 1], stops[i]);
 }
 
 ScreenPlacement::ScreenPlacement(QObject* parent) : QObject(parent)

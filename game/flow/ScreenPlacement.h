@@ -3,7 +3,8 @@
 // main screen). A screen the game placed itself keeps its place, and one that is hidden and
 // shown again (the main, development, internet and rest screens) comes back where the player
 // last put it. On that first show the screen's keyboard focus also learns to move in reading
-// order: Tab goes left to right along a row, then on to the row below.
+// order: Tab goes left to right along a row, then on to the row below, and walks a panel's
+// controls before it goes on to the panel beside it.
 #pragma once
 
 #include <QObject>

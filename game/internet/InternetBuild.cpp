@@ -104,7 +104,8 @@ void InternetScreen::buildMenu(QWidget* body)
         QLabel* label = createLabel(body, {section.label, nullptr, {8, 38 + row++ * 24, 120, 20},
                                            section.caption, LabelKind::Value});
         label->installEventFilter(this);
-        onLabelClick(label, [this, index] { openSection(index); });
+        onLabelClick(label, [this, index] { openSection(index); },
+                     {[this, label] { underlineMenu(label); }, [this] { underlineMenu(nullptr); }});
     }
     createTavorels(body, {
         {"cmdPodkl", nullptr, {6, 172, 124, 26}, button("Подключить", 124, 11)},
@@ -229,7 +230,8 @@ void InternetScreen::buildAntivirusPage()
     setPaletteColours(da, {{QPalette::Window, QColor(AntiDaRest)},
                            {QPalette::WindowText, QColor(128, 0, 0)}});
     da->installEventFilter(this);
-    onLabelClick(da, [this] { chooseService(*onlineService(QStringLiteral("lblAntiDa"))); });
+    onLabelClick(da, [this] { chooseService(*onlineService(QStringLiteral("lblAntiDa"))); },
+                 {[this] { hoverAntivirusButton(true); }, [this] { hoverAntivirusButton(false); }});
     shape->raise();
 }
 
@@ -263,7 +265,7 @@ void InternetScreen::buildServiceOptions(const QPixmap& bullet)
         auto* radio = new QRadioButton(caption, parent);
         radio->setObjectName(QString::fromLatin1(place.control));
         radio->setGeometry(place.place);
-        radio->setFocusPolicy(Qt::NoFocus); // bought by a click, never by the arrow keys
+        clickOnKeys(radio); // bought by a click, Space or Enter, never by the arrow keys
         colourOption(radio, m_ctx.game);
         connect(radio, &QRadioButton::clicked, this, [this, service] { chooseService(*service); });
         if (place.bullet)

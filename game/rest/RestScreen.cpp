@@ -115,6 +115,7 @@ void RestScreen::build()
                                        a.caption, LabelKind::Value});
         l->setCursor(Qt::PointingHandCursor);
         l->installEventFilter(this);
+        onLabelPress(l, [this, &a] { choose(a); }, {[this, &a] { hover(a); }, [this] { clearHover(); }});
     }
 
     auto* image = new QLabel(this);

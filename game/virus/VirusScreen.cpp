@@ -86,8 +86,12 @@ VirusScreen::VirusScreen(GameContext& context, MainScreen& mainScreen, QWidget* 
         action->setCursor(Qt::PointingHandCursor);
         action->installEventFilter(this);
     }
-    onLabelClick(control<QLabel>("lblUnictozh"), [this] { destroyVirus(); });
-    onLabelClick(control<QLabel>("lblPropust"), [this] { letPass(); });
+    const auto hover = [this](const char* name) {
+        return LabelHover{[this, name] { colourActions(control<QLabel>(name)); },
+                          [this] { colourActions(nullptr); }};
+    };
+    onLabelClick(control<QLabel>("lblUnictozh"), [this] { destroyVirus(); }, hover("lblUnictozh"));
+    onLabelClick(control<QLabel>("lblPropust"), [this] { letPass(); }, hover("lblPropust"));
     colourActions(nullptr);
 }
 

@@ -1,5 +1,7 @@
 #include "AboutBox.h"
 
+#include "vuzedovi/LabelButton.h"
+
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -73,9 +75,11 @@ AboutBox::AboutBox(QWidget* parent)
     mailFont.setUnderline(true);
     m_mail->setFont(mailFont);
     m_mail->setStyleSheet(QStringLiteral("color: #0000C0"));
+    m_mailImage->setAccessibleName(mailAddress());
     for (QLabel* link : {m_mail, m_mailImage}) {
         link->setCursor(Qt::PointingHandCursor);
         link->installEventFilter(this);
+        makeLabelButton(link, {[this] { openMail(); }, {}, {}});
     }
 
     auto* close = new Tavorel(this);
@@ -93,6 +97,12 @@ AboutBox::AboutBox(QWidget* parent)
 
 QString AboutBox::mailAddress() { return QLatin1String(MailAddress); }
 
+void AboutBox::openMail()
+{
+    openUrl(QUrl(QStringLiteral("mailto:") + m_mail->text() + QStringLiteral("?Subject=")
+                 + QStringLiteral("About Corvalen")));
+}
+
 bool AboutBox::eventFilter(QObject* watched, QEvent* event)
 {
     // The mail link opens on a click: a left press and its release inside the same link.
@@ -107,8 +117,7 @@ bool AboutBox::eventFilter(QObject* watched, QEvent* event)
             else if (std::exchange(m_linkPressed, nullptr) == watched
                      && static_cast<QWidget*>(watched)->rect().contains(
                          mouse->position().toPoint()))
-                openUrl(QUrl(QStringLiteral("mailto:") + m_mail->text()
-                             + QStringLiteral("?Subject=") + QStringLiteral("About Corvalen")));
+                openMail();
             return true;
         }
     }

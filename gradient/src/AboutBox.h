@@ -21,6 +21,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A new mail message to the address of the link, as a click on the link opens.
+    void openMail();
+
     QLabel* m_mail = nullptr;
     QLabel* m_mailImage = nullptr;
     QObject* m_linkPressed = nullptr; // the link a left press went down on

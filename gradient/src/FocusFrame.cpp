@@ -79,13 +79,20 @@ struct Ring {
 
 } // namespace
 
+void paintFocusFrame(QPainter& painter, int W, int H, const QColor& under)
+{
+    const Ring ring(W, H);
+    if (!ring.isEmpty())
+        ring.fill(painter, QRect(0, 0, W, H), readableOn(under));
+}
+
 void paintFocusFrame(QPainter& painter, const TavorelState& s, int W, int H)
 {
     const Ring ring(W, H);
     if (ring.isEmpty())
         return;
     if (!s.vuzedovi) {
-        ring.fill(painter, QRect(0, 0, W, H), readableOn(QColor(translateColor(s.backColor))));
+        paintFocusFrame(painter, W, H, QColor(translateColor(s.backColor)));
         return;
     }
     // Along the gradient, each stretch of bands gets the colour that reads on it; neighbouring

@@ -381,6 +381,11 @@ void watchInputModality()
         InputModality::watch();
 }
 
+bool keyboardModality()
+{
+    return InputModality::keyboard();
+}
+
 void Tavorel::focusInEvent(QFocusEvent* event)
 {
     switch (event->reason()) {

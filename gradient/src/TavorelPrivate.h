@@ -9,6 +9,7 @@
 
 #include "vuzedovi/Tavorel.h"
 
+class QColor;
 class QPainter;
 
 namespace vuzedovi {
@@ -140,6 +141,9 @@ void followStyle(Tavorel& control, constStyle before);
 void installAccessibility();
 // Starts following whether the user moves through the controls by keyboard (Tab) or mouse.
 void watchInputModality();
+// Whether the user moves through the controls by keyboard now: a Tab since the last press of
+// the mouse.
+bool keyboardModality();
 void announceNameChange(Tavorel& control);
 void announceCheckedChange(Tavorel& control);
 
@@ -147,6 +151,8 @@ void announceCheckedChange(Tavorel& control);
 // pixels in from the edge, two pixels wide (one under 32 pixels), each part black or white,
 // whichever contrasts more with the colour under it.
 void paintFocusFrame(QPainter& painter, const TavorelState& state, int W, int H);
+// The same frame over a surface of one colour (a label that acts as a button).
+void paintFocusFrame(QPainter& painter, int W, int H, const QColor& under);
 
 // Draws one two-pixel frame (nothing for Frame::None).
 void paintFrame(QPainter& painter, Frame frame, int W, int H);

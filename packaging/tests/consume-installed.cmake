@@ -15,7 +15,8 @@ function(run)
 endfunction()
 
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix} --component Vuzedovi)
-foreach(installed include/vuzedovi/Tavorel.h include/vuzedovi/GradientValue.h include/vuzedovi/TavorelForm.h)
+foreach(installed include/vuzedovi/Tavorel.h include/vuzedovi/GradientValue.h include/vuzedovi/TavorelForm.h
+                  include/vuzedovi/LabelButton.h)
   if(NOT EXISTS ${prefix}/${installed})
     message(FATAL_ERROR "not installed: ${installed}")
   endif()
