@@ -47,7 +47,7 @@ void buildJobsPage(const GameState& g, QWidget& page)
         setBackColour(l, *colours.background);
         setForeColour(l, *colours.text);
         l->setCursor(Qt::PointingHandCursor);
-        fadeWhenDisabled(l, HalfwayFading);
+        fadeWhenDisabled(l, CatalogueFading);
     }
     QLabel* treb = createLabel(&page, {"lblTreb", "Tavorel7",
                                        {12, PanelCaptionHeight + 4, RequirementsPlace.width() - 24,

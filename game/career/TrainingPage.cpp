@@ -117,7 +117,7 @@ private:
                 setBackColour(l, *colours.background);
                 setForeColour(l, *colours.text);
                 l->setCursor(Qt::PointingHandCursor);
-                fadeWhenDisabled(l, HalfwayFading);
+                fadeWhenDisabled(l, CatalogueFading);
                 if (c.toolTip)
                     l->setToolTip(QString::fromUtf8(c.toolTip));
             }
@@ -129,12 +129,14 @@ private:
         createLabels(&m_page, {
             {"lblOpisanie", "lblPanel", {12, 10, inner, 44}, "", LabelKind::Value},
             {"lblVozmozhno", "lblPanel", {12, 58, inner, 22}, ".", LabelKind::Value},
-            {"Label2", nullptr, StatusPlace, "", LabelKind::Centred},
         });
         for (const char* name : {"lblOpisanie", "lblVozmozhno"})
             controlNamed(&m_page, name)->setAutoFillBackground(false);
-        auto* status = static_cast<QLabel*>(controlNamed(&m_page, "Label2"));
-        setBackColour(status, DesignColours::WindowBody);
+        // The page's background label shows the status beside "Да".
+        QWidget* status = controlNamed(&m_page, "Label2");
+        status->setContentsMargins(StatusPlace.left(), StatusPlace.top(),
+                                   PageWidth - 1 - StatusPlace.right(),
+                                   PageHeight - 1 - StatusPlace.bottom());
 
         m_bar = createProgressBar(controlNamed(&m_page, "lblPanel"), "prgObuchenie",
                                   {12, 84, inner, 16});

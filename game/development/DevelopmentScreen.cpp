@@ -38,7 +38,7 @@ int panelHeight(int rows, int rowHeight) { return 30 + rows * rowHeight + 10; }
 
 constexpr int EnvironmentsTop = TitleHeight + Gap;
 const int EnvironmentsHeight = panelHeight(EnvironmentCount, OptionRow);
-const QRect NoticePlace{Gap, EnvironmentsTop + EnvironmentsHeight + 6, LeftWidth, 44};
+const QRect NoticePlace{Gap, EnvironmentsTop + EnvironmentsHeight + 6, LeftWidth, 58};
 const int ProjectsTop = NoticePlace.bottom() + 1 + 6;
 const QRect ProjectsPlace{Gap, ProjectsTop, LeftWidth, DevelopmentScreen::Height - Gap - ProjectsTop};
 
@@ -198,7 +198,7 @@ void DevelopmentScreen::buildNotice()
     notice->setGeometry(NoticePlace);
     notice->setFrameShape(QFrame::Box);
     setBackColour(notice, DesignColours::LabelBack);
-    QLabel* label3 = createLabel(this, {"Label3", "Picture1", {6, 2, LeftWidth - 12, 40},
+    QLabel* label3 = createLabel(this, {"Label3", "Picture1", {6, 4, LeftWidth - 12, NoticePlace.height() - 8},
                                         "В данной среде разработки скрытая часть типов приложений для разработки не доступна.",
                                         LabelKind::Value});
     label3->setWordWrap(true);
@@ -277,11 +277,15 @@ void DevelopmentScreen::refreshOptions()
         m_projects->setEnabled(*view.lstTipProj);
     if (view.lstWeb)
         m_web->setEnabled(*view.lstWeb);
-    // What is disabled still reads, on whatever the colour scheme paints behind it.
+    // The options and texts read, enabled or not, on whatever the colour scheme paints behind
+    // them.
+    QList<QWidget*> onPanels;
     for (QAbstractButton* option : m_environments->buttons() + m_webTechnologies->buttons())
-        readableWhenDisabledOnGradient(option);
-    for (QWidget* list : {m_projects, m_web})
-        readableWhenDisabledOnBase(list);
+        onPanels << option;
+    for (const char* name : {"lblTrebovania", "lblInform", "lblRazrabotka"})
+        onPanels << controlNamed(this, name);
+    for (QWidget* control : onPanels)
+        readableOnGradient(control, toQColor(DesignColours::LabelText));
 }
 
 void DevelopmentScreen::refreshFromGame()

@@ -1,5 +1,7 @@
 #include "Colours.h"
 
+#include "DisabledText.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QPalette>
@@ -82,18 +84,31 @@ void setListBoxColours(QWidget* list, uint32_t background, uint32_t preferredTex
 {
     const QColor back = toQColor(background);
     const QColor text = toQColor(readableTextColour(background, preferredText));
+    // Disabled, its names and the chosen one still read at 4.5:1 (against one colour, some
+    // colour always does).
+    const QColor faded = *disabledTextColour(text, {back}, ReadableFading);
+    // Thin strokes of text that reads only just on a bright background blur into it: bold.
+    const QString weight = contrastRatio(back, text) < BoldBelowContrast ? QStringLiteral("bold")
+                                                                          : QStringLiteral("normal");
     // Style sheets, since the Fusion style paints a drop-down's face as a lighter gradient
     // of its button colour, which would wash the text out.
     const QString sheet = QStringLiteral(
         "QComboBox, QListView, QListWidget, QAbstractItemView { background: %1; color: %2;"
-        " selection-background-color: %2; selection-color: %1; }"
+        " selection-background-color: %2; selection-color: %1; font-weight: %4; }"
+        "QComboBox:disabled, QAbstractItemView:disabled { color: %3;"
+        " selection-background-color: %3; }"
         "QComboBox { border: 1px solid %2; padding: 1px 6px; }")
-        .arg(back.name(), text.name());
+        .arg(back.name(), text.name(), faded.name(), weight);
     list->setStyleSheet(sheet);
     setPaletteColours(list, {{QPalette::Window, back}, {QPalette::Base, back},
                              {QPalette::Button, back}, {QPalette::Text, text},
                              {QPalette::WindowText, text}, {QPalette::ButtonText, text},
                              {QPalette::Highlight, text}, {QPalette::HighlightedText, back}});
+    QPalette p = list->palette();
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText,
+                                     QPalette::Highlight})
+        p.setColor(QPalette::Disabled, role, faded);
+    list->setPalette(p);
     if (auto* box = qobject_cast<QComboBox*>(list))
         box->view()->setStyleSheet(sheet);
 }

@@ -36,7 +36,8 @@ double contrastRatio(const QColor& a, const QColor& b);
 // better, else black or white, whichever reads better.
 uint32_t readableTextColour(uint32_t background, uint32_t preferred);
 // A drop-down or list box and its popup list: background and readable text, with the selected
-// entry in the inverse colours.
+// entry in the inverse colours, disabled too; text that reads below BoldBelowContrast is bold.
+inline constexpr double BoldBelowContrast = 7.0;
 void setListBoxColours(QWidget* list, uint32_t background, uint32_t preferredText);
 
 // The design-time colours: the default scheme, and the screens' own dark body.

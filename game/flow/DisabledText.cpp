@@ -63,10 +63,10 @@ QList<QColor> bandsBehind(const QWidget* control, const vuzedovi::Tavorel& panel
     return bands;
 }
 
-void setDisabledText(QPalette& p, const QColor& colour)
+void setText(QPalette& p, QPalette::ColorGroup group, const QColor& colour)
 {
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-        p.setColor(QPalette::Disabled, role, colour);
+        p.setColor(group, role, colour);
 }
 
 // Each text role fades into the background it is drawn on.
@@ -102,12 +102,17 @@ public:
         }
         if (changed)
             control->setPalette(p);
+        if (m_fading.italic && control->font().italic() == control->isEnabled()) {
+            QFont font = control->font();
+            font.setItalic(!control->isEnabled());
+            control->setFont(font);
+        }
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::PaletteChange)
+        if (event->type() == QEvent::PaletteChange || event->type() == QEvent::EnabledChange)
             fade(static_cast<QWidget*>(watched));
         return QObject::eventFilter(watched, event);
     }
@@ -116,6 +121,20 @@ private:
     Fading m_fading;
 };
 } // namespace
+
+std::optional<QColor> turnedToRead(const QColor& text, const QList<QColor>& behind,
+                                   const Fading& fading)
+{
+    const QColor black(0, 0, 0), white(255, 255, 255);
+    const QColor extreme =
+        worstContrast(black, behind) >= worstContrast(white, behind) ? black : white;
+    for (int step = 0; step <= 10; ++step) {
+        const QColor turned = mix(text, extreme, step / 10.0, fading.rounding);
+        if (worstContrast(turned, behind) >= fading.contrast)
+            return turned;
+    }
+    return std::nullopt;
+}
 
 std::optional<QColor> disabledTextColour(const QColor& text, const QList<QColor>& behind,
                                          const Fading& fading)
@@ -126,15 +145,7 @@ std::optional<QColor> disabledTextColour(const QColor& text, const QList<QColor>
         if (worstContrast(faded, behind) >= fading.contrast)
             return faded;
     }
-    const QColor black(0, 0, 0), white(255, 255, 255);
-    const QColor extreme =
-        worstContrast(black, behind) >= worstContrast(white, behind) ? black : white;
-    for (int step = 1; step <= 10; ++step) {
-        const QColor turned = mix(text, extreme, step / 10.0, fading.rounding);
-        if (worstContrast(turned, behind) >= fading.contrast)
-            return turned;
-    }
-    return std::nullopt;
+    return turnedToRead(text, behind, fading);
 }
 
 void fadeWhenDisabled(QWidget* control, const Fading& fading)
@@ -142,33 +153,28 @@ void fadeWhenDisabled(QWidget* control, const Fading& fading)
     (new Fader(control, fading))->fade(control);
 }
 
-void readableWhenDisabledOnGradient(QWidget* option)
+void readableOnGradient(QWidget* control, const QColor& text)
 {
-    const vuzedovi::Tavorel* panel = tavorel(option->parentWidget());
-    QPalette p = option->palette();
-    const QColor text = p.color(QPalette::Active, QPalette::WindowText);
-    const QList<QColor> behind = panel ? bandsBehind(option, *panel)
-                                       : QList<QColor>{p.color(QPalette::Active, QPalette::Window)};
-    const std::optional<QColor> colour = disabledTextColour(text, behind, ReadableOnBands);
-    if (colour) {
-        setDisabledText(p, *colour);
-    } else {
-        // No colour reads on all of these bands: the option lies on a backing of their
-        // average while it is disabled.
+    const vuzedovi::Tavorel* panel = tavorel(control->parentWidget());
+    QPalette p = control->palette();
+    const QList<QColor> behind =
+        panel ? bandsBehind(control, *panel)
+              : QList<QColor>{p.color(QPalette::Active, control->backgroundRole())};
+    std::optional<QColor> shown = turnedToRead(text, behind, ReadableOnBands);
+    std::optional<QColor> disabled =
+        shown ? disabledTextColour(*shown, behind, ReadableOnBands) : std::nullopt;
+    const bool backed = !disabled;
+    if (backed) {
+        // No colour reads on all of these bands: the control lies on a backing of their
+        // average, on which black or white always reads.
         const QColor backing = average(behind);
-        p.setColor(QPalette::Disabled, option->backgroundRole(), backing);
-        setDisabledText(p, *disabledTextColour(text, {backing}, ReadableFading));
+        p.setColor(control->backgroundRole(), backing);
+        shown = turnedToRead(text, {backing}, ReadableFading);
+        disabled = disabledTextColour(*shown, {backing}, ReadableFading);
     }
-    option->setPalette(p);
-    option->setAutoFillBackground(!colour && !option->isEnabled());
-}
-
-void readableWhenDisabledOnBase(QWidget* list)
-{
-    QPalette p = list->palette();
-    const QColor text = p.color(QPalette::Active, QPalette::Text);
-    const QColor back = p.color(QPalette::Active, QPalette::Base);
-    // Against one colour, black or white always reads at 4.5:1 or better.
-    setDisabledText(p, *disabledTextColour(text, {back}, ReadableFading));
-    list->setPalette(p);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        setText(p, group, *shown);
+    setText(p, QPalette::Disabled, *disabled);
+    control->setPalette(p);
+    control->setAutoFillBackground(backed);
 }

@@ -60,18 +60,29 @@ constexpr ToolbarKeyRow toolbarKeys[] = {
     {"Menu", "Меню", KeyEffect::Menu, 0},
 };
 
-// The pages in their numbers' order, and each page's confirm button "Да" (none on page 0).
+// The pages in their numbers' order, each page's background label, which the colour scheme
+// gives its background colour, and its confirm button "Да" (none on page 0).
 struct PageRow {
     const char* name;
+    const char* background;
     const char* confirm;
 };
 constexpr PageRow pages[MainPageCount] = {
-    {"tabHome", nullptr},
-    {"tabTraining", "cmdDa"},
-    {"tabJobs", "cmdDa2"},
-    {"tabComputer", "cmdKompDa"},
-    {"tabSoftware", "cmdProgDa"},
+    {"tabHome", "Label4", nullptr},
+    {"tabTraining", "Label2", "cmdDa"},
+    {"tabJobs", "Label13", "cmdDa2"},
+    {"tabComputer", "Label14", "cmdKompDa"},
+    {"tabSoftware", "Label15", "cmdProgDa"},
 };
+
+// The page's background label lies under everything else of the page, over all of it; the
+// pointer passes through it to the page.
+void buildPageBackground(QWidget* page, const char* name)
+{
+    QLabel* background = createLabel(page, {name, nullptr, page->rect(), "", LabelKind::Centred});
+    background->setAttribute(Qt::WA_TransparentForMouseEvents);
+    background->lower();
+}
 
 // The panels of the home page whose background runs the hover reset.
 const char* const homeResetPanels[] = {"Tavorel16"};
@@ -173,6 +184,7 @@ void MainScreen::buildPages()
         page->setFixedSize(PageWidth, PageHeight);
         setBackColour(page, DesignColours::WindowBody);
         page->setMouseTracking(true);
+        buildPageBackground(page, row.background);
         if (number == HomePage)
             buildHomePage(page);
         else

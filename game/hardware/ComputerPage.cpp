@@ -67,6 +67,7 @@ void buildComputerPage(GameContext& context, QWidget& page)
             setBackColour(l, *label.background);
             setForeColour(l, *label.text);
             l->setCursor(Qt::PointingHandCursor);
+            fadeWhenDisabled(l, CatalogueFading);
         }
     }
     createTavorel(&page, {"lblShowTsena", nullptr, PriceLinePlace, priceLineProperties()});
@@ -78,20 +79,13 @@ QWidget* partLabel(MainScreen& screen, const Part& p)
 }
 
 // A part's label: enabled while the part can be bought, disabled while it is owned, with its
-// normal background (no highlight) and, disabled, its caption faded into the background as the
-// scheme stands now.
+// normal background (no highlight).
 void showOwned(QWidget* label, bool owned, const GameState& g)
 {
     if (!label)
         return;
     label->setEnabled(!owned);
-    const ControlColours colours = plainListColours(g);
-    setBackColour(label, *colours.background);
-    const QColor text = toQColor(*colours.text), back = toQColor(*colours.background);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Disabled, QPalette::WindowText,
-                     *disabledTextColour(text, {back}, HalfwayFading));
-    label->setPalette(palette);
+    setBackColour(label, *plainListColours(g).background);
 }
 
 void addCatalogue(MainScreen& screen)

@@ -76,8 +76,14 @@ PropertyBag fixed(PropertyBag bag)
 
 void colourOption(QWidget* w, const GameState& g)
 {
-    setBackColour(w, schemeColour(g, &GameState::colourChoiceButtons));
-    setForeColour(w, schemeColour(g, &GameState::colourText));
+    // The scheme's choice colours, unless the settings were once cancelled: then the design's.
+    const bool scheme = schemeApplies(g);
+    const uint32_t back = scheme ? schemeColour(g, &GameState::colourChoiceButtons)
+                                 : DesignColours::LabelBack;
+    const uint32_t text = scheme ? schemeColour(g, &GameState::colourText)
+                                 : DesignColours::LabelText;
+    setBackColour(w, back);
+    setForeColour(w, readableTextColour(back, text));
     // The round indicator: white, with a dark red dot when chosen.
     setPaletteColours(w, {{QPalette::Base, QColor(255, 255, 255)}, {QPalette::Text, QColor(128, 0, 0)}});
 }

@@ -38,7 +38,8 @@ InternetScreen::InternetScreen(GameContext& context, MainScreen& mainScreen)
     frameScreen(this, "frmInter", {NarrowWidth, Height}, ProgramTitle);
     // Small, narrow type: the pages carry long frame captions in a narrow window.
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
-    setBackColour(this, schemeColour(m_ctx.game, &GameState::colourBackground));
+    // The design background; applying the colour scheme gives it the scheme's.
+    setBackColour(this, DesignColours::LabelBack);
     setForeColour(this, DesignColours::LabelText);
 
     m_tmrSost = namedTimer(this, "tmrSost", 1000);

@@ -42,7 +42,12 @@ void applyControlColours(QWidget* control, const ControlColours& c)
         setListBoxColours(control, *c.background, c.text.value_or(DesignColours::LabelText));
     else if (c.background)
         setBackColour(control, *c.background);
-    if (c.text)
+    // Text keeps reading on the background the scheme gives: the scheme's text colour where
+    // it reads at 4.5:1, a label's design yellow where that does, else black or white.
+    const uint32_t preferred = c.text.value_or(DesignColours::LabelText);
+    if (c.background && (c.text || controlKind(control) == ControlKind::Label))
+        setForeColour(control, readableTextColour(*c.background, preferred));
+    else if (c.text)
         setForeColour(control, *c.text);
 }
 

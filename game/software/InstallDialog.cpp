@@ -84,10 +84,12 @@ InstallDialog::InstallDialog(GameContext& context, const InstallDialogOpening& o
         move(parent->geometry().center() - rect().center());
 }
 
-// The four Tavorels take the scheme's gradient and caption colours (and the frame moves the
-// dialog while the panels may move).
+// The four Tavorels take the scheme's gradient and caption colours whenever the dialog opens;
+// the panel lock's movement modes (the frame moves the dialog while the panels may move) come
+// with the scheme's applying, so not once the settings were cancelled.
 void InstallDialog::colourFromScheme()
 {
+    const bool movement = schemeApplies(m_ctx.game);
     for (const char* name : tavorels) {
         const ControlColours c = gradientListColours(
             m_ctx.game, {SchemeScreens::Install, name}, ControlKind::GradientButton);
@@ -98,7 +100,7 @@ void InstallDialog::colourFromScheme()
             t->setColorEnd(*c.gradientEnd);
         if (c.caption)
             t->setForeColor(*c.caption);
-        if (c.moveControl)
+        if (c.moveControl && movement)
             t->setMoveControl(vuzedovi::constMoveControl(*c.moveControl));
     }
 }

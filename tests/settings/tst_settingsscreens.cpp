@@ -140,6 +140,8 @@ private slots:
     void confirmingResetsAnUntouchedSchemeAndAppliesItToTheScreens_data();
     void confirmingResetsAnUntouchedSchemeAndAppliesItToTheScreens();
     void aCancelledSettingsScreenKeepsLaterScreensInTheirDesign();
+    void ownedAndBoughtLabelsReadAsDisabledOnEveryScheme_data();
+    void ownedAndBoughtLabelsReadAsDisabledOnEveryScheme();
 
     void melodiesFollowTheFlagsWhenTheMainScreenLoads_data();
     void melodiesFollowTheFlagsWhenTheMainScreenLoads();
@@ -575,6 +577,7 @@ void SettingsScreensTest::confirmingResetsAnUntouchedSchemeAndAppliesItToTheScre
     if (touchGradient) {
         answerColourDialog(QColor(255, 0, 0));
         QTest::mouseClick(child(screen, "Command1"), Qt::LeftButton);
+        clickOption(child<QRadioButton>(screen, "Option1")); // red and red: a red background
     }
     if (lock)
         QTest::mouseClick(child<QCheckBox>(screen, "chkZapret"), Qt::LeftButton, {}, QPoint(8, 10));
@@ -586,6 +589,9 @@ void SettingsScreensTest::confirmingResetsAnUntouchedSchemeAndAppliesItToTheScre
     QCOMPARE(colourProperty(panel, "ColorStart"), panelStart);
     QCOMPARE(panel->property("MoveControl").toInt(), move);
     QCOMPARE(foreColour(main->control("lblHDD120GB_SEAGATE_7200rpm")), labelText);
+    for (const char* page : {"Label4", "Label2", "Label13", "Label14", "Label15"}) // design or scheme
+        QVERIFY2(main->control(page) && backColour(main->control(page))
+                     == (cancelledBefore ? DesignColours::LabelBack : *g.h.game.colourBackground), page);
 }
 
 void SettingsScreensTest::aCancelledSettingsScreenKeepsLaterScreensInTheirDesign()
@@ -601,11 +607,44 @@ void SettingsScreensTest::aCancelledSettingsScreenKeepsLaterScreensInTheirDesign
     QCOMPARE(g.h.game.settingsCancelled, True);
     QCOMPARE(g.h.game.panelsLocked, True);
 
+    // Whatever colours the game keeps, none reaches a screen.
+    g.h.game.settingsConfirmed = True;
+    g.h.game.colourBackground = 0x00FF00;
     g.h.dialogs.names.append(QStringLiteral("Вася"));
     g.h.flow->menu()->newGameProcedure();
     MainScreen* main = g.h.flow->mainScreen();
     // Not applied: the panels keep their design movement although the lock is set.
     QCOMPARE(main->control("Tavorel8")->property("MoveControl").toInt(), 2);
+    main->toolbarKey(QStringLiteral("Inet"));
+    QCOMPARE(backColour(shownWindow("frmInter")), DesignColours::LabelBack);
+}
+
+void SettingsScreensTest::ownedAndBoughtLabelsReadAsDisabledOnEveryScheme_data()
+{
+    QTest::addColumn<uint>("text"); // the scheme's text and choice colours
+    QTest::addColumn<uint>("choice");
+    QTest::newRow("default: yellow on dark red") << 0x00FFFFu << 0x000080u;
+    QTest::newRow("white on dark blue") << 0xFFFFFFu << 0x800000u;
+}
+
+void SettingsScreensTest::ownedAndBoughtLabelsReadAsDisabledOnEveryScheme()
+{
+    QFETCH(uint, text);
+    QFETCH(uint, choice);
+    Game g;
+    MainScreen* main = g.h.newGame();
+    // A part owned and a course bought; then the scheme changes.
+    g.h.game.mbGa7va = g.h.game.knowsWin98 = True;
+    g.h.flow->refreshScreens();
+    g.h.game.colourText = text;
+    g.h.game.colourChoiceButtons = choice;
+    g.h.flow->context().hooks.applyColourScheme(*main);
+    for (const char* name : {"lblSoketA_GA7VA", "lblWin98"}) {
+        const QPalette p = main->control(name)->palette();
+        // Apart from the labels for sale: in italics, and faded where the colours leave room.
+        QVERIFY(!main->control(name)->isEnabled() && main->control(name)->font().italic());
+        QVERIFY(contrastRatio(p.color(QPalette::Disabled, QPalette::WindowText), p.color(QPalette::Window)) >= 4.5);
+    }
 }
 
 void SettingsScreensTest::melodiesFollowTheFlagsWhenTheMainScreenLoads_data()
