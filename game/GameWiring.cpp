@@ -1,13 +1,13 @@
 #include "GameWiring.h"
 
-#include "career/JobsPage.h"
-#include "career/TrainingPage.h"
-#include "development/DevelopmentScreen.h"
-#include "hardware/ComputerPage.h"
-#include "internet/InternetScreen.h"
-#include "rest/RestScreen.h"
-#include "settings/SettingsInstall.h"
-#include "software/SoftwarePage.h"
+#include "career/ui/JobsPage.h"
+#include "career/ui/TrainingPage.h"
+#include "development/ui/DevelopmentScreen.h"
+#include "hardware/ui/ComputerPage.h"
+#include "internet/ui/InternetScreen.h"
+#include "rest/ui/RestScreen.h"
+#include "settings/ui/SettingsWiring.h"
+#include "software/ui/SoftwarePage.h"
 
 namespace {
 // Every subsystem's install function, in the order the main screen's pages and refresh steps

@@ -2,9 +2,9 @@
 #include "ExitAfterFirstPaint.h"
 #include "GameWiring.h"
 
-#include "flow/Dialogs.h"
-#include "music/LazyMusicPlayer.h"
-#include "saves/SavedGames.h"
+#include "kit/Dialogs.h"
+#include "music/ui/LazyMusicPlayer.h"
+#include "saves/SaveFolder.h"
 
 #include "state/GameState.h"
 

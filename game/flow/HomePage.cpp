@@ -2,10 +2,10 @@
 // the pop-out software panel.
 #include "MainScreenPages.h"
 
-#include "Colours.h"
-#include "Controls.h"
+#include "kit/Colours.h"
+#include "kit/Controls.h"
 #include "NavigationRules.h"
-#include "ScreenKit.h"
+#include "kit/ScreenKit.h"
 
 #include "hardware/Parts.h"
 #include "software/Programs.h"

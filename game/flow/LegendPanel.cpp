@@ -2,8 +2,8 @@
 // free space, its filled part used) and is shown and hidden by its toggle lblLegenda.
 #include "MainScreenPages.h"
 
-#include "Colours.h"
-#include "Controls.h"
+#include "kit/Colours.h"
+#include "kit/Controls.h"
 #include "NavigationRules.h"
 
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "MenuScreen.h"
 
 #include "AboutBox.h"
-#include "ButtonPress.h"
-#include "Colours.h"
-#include "Dialogs.h"
+#include "kit/ButtonPress.h"
+#include "kit/Colours.h"
+#include "kit/Dialogs.h"
 #include "GameContext.h"
 
 #include "state/Captions.h"

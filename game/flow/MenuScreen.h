@@ -1,7 +1,7 @@
 // The main menu frmMenu: seven buttons that start, continue, save, load and end a game.
 #pragma once
 
-#include "Colours.h"
+#include "kit/Colours.h"
 #include "NavigationRules.h"
 
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "ToolbarIcons.h"
 
-#include "Colours.h"
+#include "kit/Colours.h"
 
 #include <QLinearGradient>
 #include <QPainter>

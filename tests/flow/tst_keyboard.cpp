@@ -2,7 +2,7 @@
 // what has the focus, and the dialogs keep the desktop's habits.
 #include "support/GameHarness.h"
 
-#include "flow/Controls.h"
+#include "kit/Controls.h"
 #include "saves/SaveTestSupport.h"
 
 #include <QAction>

@@ -2,9 +2,9 @@
 // over, the pages' confirm buttons, the sliding software panel, the legend and the hover reset.
 #include "support/GameHarness.h"
 
-#include "flow/CatalogueLabels.h"
-#include "flow/Colours.h"
-#include "flow/Controls.h"
+#include "kit/CatalogueLabels.h"
+#include "kit/Colours.h"
+#include "kit/Controls.h"
 #include "flow/MainScreenPages.h"
 #include "flow/NavigationRules.h"
 

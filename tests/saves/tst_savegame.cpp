@@ -1,4 +1,4 @@
-#include "saves/SaveGame.h"
+#include "saves/SavedGameFile.h"
 
 #include <QDir>
 #include <QFile>

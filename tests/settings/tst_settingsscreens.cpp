@@ -6,11 +6,11 @@
 
 #include "support/GameHarness.h"
 
-#include "flow/Colours.h"
-#include "flow/Controls.h"
+#include "kit/Colours.h"
+#include "kit/Controls.h"
 #include "flow/GameContext.h"
-#include "saves/SaveGame.h"
-#include "settings/SettingsScreen.h"
+#include "saves/SavedGameFile.h"
+#include "settings/ui/SettingsScreen.h"
 
 #include <QApplication>
 #include <QClipboard>
