@@ -21,7 +21,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Trevinor"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
-    installRussianTranslation(app);
+    loadRussianTranslation(app);
 
     QtDialogs dialogs;
     Services services;

@@ -4,7 +4,8 @@
 
 #include "kit/Colours.h"
 #include "kit/Controls.h"
-#include "NavigationRules.h"
+#include "HomePageToggles.h"
+#include "kit/Twips.h"
 #include "kit/ScreenKit.h"
 
 #include "hardware/Parts.h"

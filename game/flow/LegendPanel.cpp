@@ -4,7 +4,7 @@
 
 #include "kit/Colours.h"
 #include "kit/Controls.h"
-#include "NavigationRules.h"
+#include "HomePageToggles.h"
 
 #include <QLabel>
 

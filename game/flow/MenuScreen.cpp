@@ -110,10 +110,8 @@ void MenuScreen::load()
     // The resource cursor of clickable controls.
     for (QPushButton* button : m_buttons)
         button->setCursor(Qt::PointingHandCursor);
-    if (m_ctx.hooks.buildColourRegistry)
-        m_ctx.hooks.buildColourRegistry();
     const GameState& g = m_ctx.game;
-    enableSaveAndContinue(g.mainScreenShown == True && g.mainScreenShown2 == True);
+    enableSaveAndContinue(g.mainScreenShown == True);
     m_ctx.game.melody1On = True;
 }
 

@@ -79,7 +79,7 @@ void QtDialogs::tell(QWidget* parent, const QString& text, const QString& captio
     box.exec();
 }
 
-bool installRussianTranslation(QCoreApplication& app)
+bool loadRussianTranslation(QCoreApplication& app)
 {
     auto* translator = new QTranslator(&app);
     if (!translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),

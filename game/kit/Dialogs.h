@@ -42,4 +42,4 @@ public:
 
 // The toolkit's own texts (the message boxes' "Да", "Нет", "Отмена") in Russian, from Qt's
 // translations. Returns false when they are not installed; the boxes then speak English.
-bool installRussianTranslation(QCoreApplication& app);
+bool loadRussianTranslation(QCoreApplication& app);

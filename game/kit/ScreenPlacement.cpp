@@ -15,6 +15,13 @@ constexpr const char* PlacedProperty = "trevinorPlaced";
 constexpr int RowTolerance = 8;
 } // namespace
 
+void ScreenPlacement::openOver(QWidget& owner, QWidget* dialog)
+{
+    dialog->move(owner.geometry().center() - dialog->rect().center());
+    dialog->show();
+    dialog->activateWindow();
+}
+
 void ScreenPlacement::setReadingTabOrder(QWidget* screen)
 {
     struct Stop {

@@ -19,6 +19,9 @@ public:
     static void place(QWidget* window);
     // Centres window over its parent window, else on the screen, now, wherever it stands.
     static void centre(QWidget* window);
+    // A dialog of the menu: shows it as a window of its own, centred over owner, and makes it
+    // the active window.
+    static void openOver(QWidget& owner, QWidget* dialog);
     // Chains the screen's focusable controls for Tab in reading order.
     static void setReadingTabOrder(QWidget* screen);
 

@@ -113,7 +113,7 @@ void refreshJobs(MainScreen& screen)
 }
 } // namespace
 
-void installJobsPage(GameContext& context)
+void addJobsPage(GameContext& context)
 {
     PageHooks& page = context.hooks.pages[JobsPage];
     page.build = [&context](QWidget& p) { buildJobsPage(context.game, p); };

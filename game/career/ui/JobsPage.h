@@ -3,4 +3,4 @@
 
 struct GameContext;
 
-void installJobsPage(GameContext& context);
+void addJobsPage(GameContext& context);

@@ -209,7 +209,7 @@ void showExperience(MainScreen& screen)
 }
 } // namespace
 
-void installTrainingPage(GameContext& context)
+void addTrainingPage(GameContext& context)
 {
     // The page's controller lives with the page, which lives with the main screen.
     auto training = std::make_shared<QPointer<Training>>();

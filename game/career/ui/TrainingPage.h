@@ -3,4 +3,4 @@
 
 struct GameContext;
 
-void installTrainingPage(GameContext& context);
+void addTrainingPage(GameContext& context);

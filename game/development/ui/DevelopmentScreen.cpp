@@ -3,6 +3,7 @@
 #include "development/ProjectDays.h"
 
 #include "kit/ButtonPress.h"
+#include "kit/ColourRegistry.h"
 #include "kit/Colours.h"
 #include "kit/Controls.h"
 #include "kit/Dialogs.h"
@@ -29,6 +30,10 @@
 #include <vector>
 
 namespace {
+// The panels the colour scheme reaches; the screen's body takes its background while the
+// panels may move.
+constexpr const char* colouredControls[] = {"Tavorel1", "Tavorel2", "Tavorel3", "Tavorel4",
+                                            "lblTr",    "Tavorel6", "Tavorel5"};
 constexpr int TitleHeight = TitleBarHeight, Gap = 8, OptionRow = 22;
 constexpr int LeftWidth = 352, RightLeft = 2 * Gap + LeftWidth;
 constexpr int RightWidth = DevelopmentScreen::Width - RightLeft - Gap;
@@ -147,6 +152,8 @@ DevelopmentScreen::DevelopmentScreen(GameContext& context)
     : QWidget(nullptr, ScreenWindow), m_ctx(context)
 {
     frameScreen(this, "frmRazrabotka", {Width, Height}, ProgramTitle);
+    registerColouredScreen(
+        {"frmRazrabotka", colouredControls, nullptr, SchemeBackground::SchemeWhilePanelsFree});
     setDarkBody(this);
     build();
     connectControls();
@@ -382,7 +389,7 @@ void DevelopmentScreen::start(ProjectList list, int level)
     setCaption(controlNamed(this, "lblInform"), started.lblInform);
 }
 
-void installDevelopment(GameContext& context)
+void addDevelopmentScreen(GameContext& context)
 {
     // Created on first use, only hidden afterwards; it goes with the game.
     auto screen = std::make_shared<std::unique_ptr<DevelopmentScreen>>();

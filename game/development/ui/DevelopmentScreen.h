@@ -52,4 +52,4 @@ private:
     QProgressBar* m_progress = nullptr;
 };
 
-void installDevelopment(GameContext& context);
+void addDevelopmentScreen(GameContext& context);

@@ -146,7 +146,7 @@ void refreshComputer(MainScreen& screen)
     screen.showComputerSummary(computerSummary(g), true);
 }
 
-void installComputerPage(GameContext& context)
+void addComputerPage(GameContext& context)
 {
     context.hooks.pages[ComputerPage].build = [&context](QWidget& page) {
         buildComputerPage(context, page);

@@ -8,7 +8,7 @@
 struct GameContext;
 class MainScreen;
 
-void installComputerPage(GameContext& context);
+void addComputerPage(GameContext& context);
 
 // The page and the summary as the state stands, after a new game and after a load: owned parts'
 // labels disabled and the others enabled, the capacity from the owned disk, the disk bar and

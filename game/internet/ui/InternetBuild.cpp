@@ -8,6 +8,7 @@
 #include "internet/OnlineServices.h"
 
 #include "kit/ButtonPress.h"
+#include "kit/ColourRegistry.h"
 #include "kit/Colours.h"
 #include "kit/Controls.h"
 #include "kit/Dialogs.h"
@@ -33,8 +34,16 @@
 using namespace InternetPlaces;
 using vuzedovi::PropertyBag;
 
+namespace {
+// The controls the colour scheme reaches; the screen's body takes its background too.
+constexpr const char* colouredControls[] = {"Tavorel1", "PanelSost", "Tavorel2",
+                                            "Tavorel5", "Tavorel8",  "Tavorel11",
+                                            "cmdPodkl", "cmdOtkl",   "cmdDetali"};
+} // namespace
+
 void InternetScreen::build()
 {
+    registerColouredScreen({"frmInter", colouredControls, nullptr, SchemeBackground::Scheme});
     createTavorels(this, {
         {"Tavorel27", nullptr, {0, 0, NarrowWidth, TitleHeight},
          fitted(titleBarProperties(ProgramTitle), ProgramTitle, 200, 9)},

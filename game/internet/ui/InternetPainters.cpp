@@ -9,6 +9,13 @@
 
 #include <cmath>
 
+// The globe's and the frames' colours.
+namespace PictureColours {
+inline const QColor FaintYellow{255, 255, 0, 150};
+inline const QColor GlobeSeaLight{120, 190, 255};
+inline const QColor GlobeSeaDeep{10, 40, 140};
+} // namespace PictureColours
+
 using namespace PictureColours;
 
 ShapeControl::ShapeControl(QWidget* parent) : QWidget(parent)

@@ -7,7 +7,7 @@
 
 #include "internet/Online.h"
 
-#include "flow/NavigationRules.h"
+#include "kit/Twips.h"
 
 #include <QRect>
 #include <QRgb>
@@ -18,6 +18,27 @@
 
 struct GameState;
 class QWidget;
+
+// Places and widths on the internet screen, in twips (15 to a pixel).
+namespace InternetLayout {
+inline constexpr int NarrowWidth = 6570, WideWidth = 8655;
+inline constexpr int NarrowMinLeft = 5955, NarrowCloseLeft = 6215;
+inline constexpr int WideMinLeft = 8040, WideCloseLeft = 8300;
+inline constexpr int PanelSostLeft = 240, PanelSostTop = 1680;
+} // namespace InternetLayout
+
+// The narrow and the wide layout of cmdDetali, in twips.
+struct DetailsLayout {
+    int widthTwips;
+    int cmdMinLeft;
+    int cmdCloseLeft;
+};
+inline constexpr DetailsLayout detailsLayout(bool wide)
+{
+    using namespace InternetLayout;
+    return wide ? DetailsLayout{WideWidth, WideMinLeft, WideCloseLeft}
+                : DetailsLayout{NarrowWidth, NarrowMinLeft, NarrowCloseLeft};
+}
 
 namespace InternetPlaces {
 inline constexpr int StatusBarHeight = 20;

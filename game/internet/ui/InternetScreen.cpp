@@ -10,7 +10,7 @@
 #include "kit/Dialogs.h"
 #include "flow/GameContext.h"
 #include "flow/MainScreen.h"
-#include "flow/NavigationRules.h"
+#include "kit/Twips.h"
 #include "kit/ScreenKit.h"
 
 #include "state/GameState.h"
@@ -51,7 +51,7 @@ InternetScreen::InternetScreen(GameContext& context, MainScreen& mainScreen)
     for (QLabel* label : findChildren<QLabel*>())
         label->setAutoFillBackground(label->objectName() == QLatin1String("lblAntiDa"));
     connectControls();
-    applyLayout(OnlineSession::narrowLayout());
+    applyLayout(OnlineSession::narrowView());
     setMenuEnabled(false);
     m_tmrKontrol->start();
 }
@@ -128,14 +128,15 @@ void InternetScreen::toggleDetails()
     applyLayout(m_session.toggleDetails());
 }
 
-void InternetScreen::applyLayout(const DetailsLayout& layout)
+void InternetScreen::applyLayout(const DetailsView& view)
 {
+    const DetailsLayout layout = detailsLayout(view.wide);
     const int width = twipsToPixels(layout.widthTwips);
     setFixedSize(width, Height);
     control("Tavorel27")->resize(width, TitleHeight);
     control("cmdMin")->move(twipsToPixels(layout.cmdMinLeft), 1);
     control("cmdClose")->move(twipsToPixels(layout.cmdCloseLeft), 1);
-    setCaption(control("cmdDetali"), layout.cmdDetali);
+    setCaption(control("cmdDetali"), view.cmdDetali);
     m_statusBar->setGeometry(0, Height - StatusBarHeight, width, StatusBarHeight);
     m_progress->resize(width - 12, m_progress->height());
 }
@@ -289,7 +290,7 @@ void InternetScreen::finishDisconnect()
     m_txtSostoanie->clear();
     control("PanelSost")->hide();
     control("cmdPodkl")->show();
-    applyLayout(OnlineSession::narrowLayout());
+    applyLayout(OnlineSession::narrowView());
 
     hide();
     m_main.comeBack();
@@ -329,7 +330,7 @@ bool InternetScreen::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void installInternet(GameContext& context)
+void addInternetScreen(GameContext& context)
 {
     // The screen is made with the main screen (so the scheme and the pointer reach it when the
     // main screen loads) and lives as long as the game.

@@ -76,7 +76,7 @@ private:
     void buildCoursePages();
     void buildServiceOptions(const QPixmap& bullet);
     void connectControls();
-    void applyLayout(const DetailsLayout& layout);
+    void applyLayout(const DetailsView& view);
     void showClock(const OnlineClockLabels& labels);
     void setMenuEnabled(bool enabled);
     void underlineMenu(QLabel* hovered);
@@ -103,4 +103,4 @@ private:
 };
 
 // Plugs the internet screen into the game: created with the main screen, opened by "Inet".
-void installInternet(GameContext& context);
+void addInternetScreen(GameContext& context);

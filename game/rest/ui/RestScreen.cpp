@@ -23,6 +23,18 @@
 
 #include <memory>
 
+// The beach at evening.
+namespace PictureColours {
+inline const QColor EveningSkyTop{64, 0, 0};
+inline const QColor EveningSkyHorizon{255, 120, 0};
+inline const QColor EveningSun{255, 230, 0};
+inline const QColor EveningSeaNear{160, 40, 0};
+inline const QColor EveningSeaFar{40, 0, 0};
+inline const QColor BeachSand{230, 180, 60};
+inline const QColor BeachPalmTrunk{90, 40, 0};
+inline const QColor BeachPalmLeaf{0, 110, 0};
+} // namespace PictureColours
+
 namespace {
 constexpr int TitleHeight = TitleBarHeight, Gap = 8;
 constexpr int ActivityLeft = 24, ActivityTop = 100, ActivityRow = 36, ActivityWidth = 270;
@@ -199,7 +211,7 @@ void RestScreen::mouseMoveEvent(QMouseEvent* event)
     QWidget::mouseMoveEvent(event);
 }
 
-void installRest(GameContext& context)
+void addRestScreen(GameContext& context)
 {
     // Created on first use, only hidden afterwards; it goes with the game.
     auto screen = std::make_shared<std::unique_ptr<RestScreen>>();

@@ -31,4 +31,4 @@ private:
     GameContext& m_ctx;
 };
 
-void installRest(GameContext& context);
+void addRestScreen(GameContext& context);

@@ -2,6 +2,7 @@
 
 #include "saves/SaveFolder.h"
 
+#include "kit/ColourRegistry.h"
 #include "kit/Colours.h"
 #include "kit/Dialogs.h"
 #include "flow/GameContext.h"
@@ -18,6 +19,10 @@ namespace {
 constexpr int Margin = 16;
 constexpr int ListTop = DialogTitleHeight + 12, ListHeight = 200;
 constexpr int ButtonWidth = 120, ButtonHeight = 34;
+
+// The controls of each dialog the colour scheme reaches.
+constexpr const char* saveColoured[] = {"File1", "txtSave", "cmdSave", "cmdCancel"};
+constexpr const char* loadColoured[] = {"File1", "cmdYes", "cmdNo"};
 
 // File1: the saved games of the folder, as the file list of the dialog shows them.
 QListWidget* fileList(QWidget* dialog, const SaveFolder& folder, int width)
@@ -59,6 +64,7 @@ SaveDialog::SaveDialog(GameContext& context, SaveFolder& folder, QWidget* parent
     : SavedGamesDialog(context, folder, parent,
                        {"frmSave", "Сохранить игру", Height, "cmdSave", "cmdCancel"})
 {
+    registerColouredScreen({"frmSave", saveColoured});
     const int row = ListTop + ListHeight + 12;
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("txtSave"));
@@ -100,6 +106,7 @@ LoadDialog::LoadDialog(GameContext& context, SaveFolder& folder, QWidget* parent
     : SavedGamesDialog(context, folder, parent,
                        {"frmLoad", "Загрузить игру", Height, "cmdYes", "cmdNo"})
 {
+    registerColouredScreen({"frmLoad", loadColoured});
     // A double click or Enter on a saved game loads it.
     connect(m_list, &QListWidget::itemActivated, this, [this] { load(); });
     // The dialogs are in the colour registry: they take the scheme when they open.

@@ -1,6 +1,7 @@
 #include "SchemeOnScreens.h"
 
 #include "kit/CatalogueLabels.h"
+#include "kit/ColourRegistry.h"
 #include "kit/Colours.h"
 #include "flow/GameContext.h"
 #include "flow/MainScreen.h"
@@ -9,6 +10,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QRadioButton>
+
+#include <string_view>
 
 #include <vuzedovi/Tavorel.h>
 
@@ -46,48 +49,55 @@ void applyControlColours(QWidget* control, const ControlColours& c)
         setForeColour(control, *c.text);
 }
 
-void applySchemeToScreen(QWidget& screen, const GameState& g)
+namespace {
+// The registered controls of one screen, by their kind, and its body; nothing for a screen
+// the registry does not know.
+void colourScreen(QWidget& screen, const GameState& g)
 {
-    if (!schemeApplies(g))
+    const ColouredScreen* table = colouredScreen(screen.objectName());
+    if (!table)
         return;
-    const QString name = screen.objectName();
-    for (const RegistryEntry& entry : gradientList()) {
-        if (name != QLatin1String(entry.screen) || !entry.control)
-            continue;
-        QWidget* control = screen.findChild<QWidget*>(QString::fromLatin1(entry.control));
+    for (const char* name : table->controls) {
+        QWidget* control = screen.findChild<QWidget*>(QString::fromLatin1(name));
+        const bool movesWindow = table->windowPanel && std::string_view(name) == table->windowPanel;
         if (control)
-            applyControlColours(control, gradientListColours(g, entry, controlKind(control)));
+            applyControlColours(control, gradientListColours(g, controlKind(control), movesWindow));
     }
-    if (const auto background = screenBackground(g, name.toStdString()))
+    if (const auto background = screenBackground(g, table->background))
         setBackColour(&screen, *background);
 }
+} // namespace
 
-QList<QWidget*> otherSchemeScreens()
+void applySchemeToScreen(QWidget& screen, const GameState& g)
+{
+    if (schemeApplies(g))
+        colourScreen(screen, g);
+}
+
+QList<QWidget*> otherSchemeScreens(const QWidget& main)
 {
     QList<QWidget*> screens;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         const QString name = window->objectName();
-        if (name == QLatin1String(SchemeScreens::Main))
-            continue;
-        for (const RegistryEntry& entry : gradientList()) {
-            if (name == QLatin1String(entry.screen)) {
-                screens << window;
-                break;
-            }
-        }
+        if (name != main.objectName() && colouredScreen(name))
+            screens << window;
     }
     return screens;
 }
 
-void applyColourScheme(MainScreen& main)
+void putSchemeOnScreens(MainScreen& main)
 {
     const GameState& g = main.context().game;
-    if (!schemeApplies(g))
-        return;
-    applySchemeToScreen(main, g);
+    colourScreen(main, g);
     const ControlColours plain = plainListColours(g);
     for (QWidget* label : main.catalogues().labels())
         applyControlColours(label, plain);
-    for (QWidget* screen : otherSchemeScreens())
-        applySchemeToScreen(*screen, g);
+    for (QWidget* screen : otherSchemeScreens(main))
+        colourScreen(*screen, g);
+}
+
+void applyColourScheme(MainScreen& main)
+{
+    if (schemeApplies(main.context().game))
+        putSchemeOnScreens(main);
 }

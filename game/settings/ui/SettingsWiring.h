@@ -1,11 +1,8 @@
-// The settings subsystem in the game: the menu's save, load and settings buttons, the colour
-// scheme on the screens, and the melodies that the main screen's timers keep playing.
+// The settings in the game: the menu's "Настройки" opens the settings screen over the menu,
+// and the colour scheme reaches the main screen as it loads and the screens that exist when
+// the settings are confirmed.
 #pragma once
 
 struct GameContext;
-class SaveFolder;
 
-void installSettings(GameContext& context);
-
-// The folder the dialogs save to and list: the context's, or else the player's data folder.
-SaveFolder& saveFolderOf(const GameContext& context);
+void addSettingsScreen(GameContext& context);

@@ -3,6 +3,7 @@
 #include "SoftwarePictures.h"
 
 #include "kit/ButtonPress.h"
+#include "kit/ColourRegistry.h"
 #include "kit/Colours.h"
 #include "kit/Controls.h"
 #include "kit/Dialogs.h"
@@ -19,10 +20,13 @@
 #include <vuzedovi/Tavorel.h>
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 constexpr int Width = 380, Height = 200;
+// The four Tavorels take the colour scheme; the frame PanelUstanovka drags the dialog.
 constexpr const char* tavorels[] = {"PanelUstanovka", "Command1", "Tavorel1", "cmdCancel"};
+constexpr ColouredScreen coloured{"frmUstanovka", tavorels, "PanelUstanovka"};
 
 vuzedovi::Tavorel* tavorel(QWidget* root, const char* name)
 {
@@ -37,6 +41,7 @@ InstallDialog::InstallDialog(GameContext& context, const InstallDialogOpening& o
       m_showOnPage(std::move(showOnPage))
 {
     setObjectName(QStringLiteral("frmUstanovka"));
+    registerColouredScreen(coloured);
     setWindowTitle(QStringLiteral("Установка / удаление программ"));
     setModal(true);
     setFixedSize(Width, Height);
@@ -89,8 +94,9 @@ InstallDialog::InstallDialog(GameContext& context, const InstallDialogOpening& o
 void InstallDialog::colourFromScheme()
 {
     for (const char* name : tavorels) {
-        const ControlColours c = gradientListColours(
-            m_ctx.game, {SchemeScreens::Install, name}, ControlKind::GradientButton);
+        const ControlColours c =
+            gradientListColours(m_ctx.game, ControlKind::GradientButton,
+                                std::string_view(name) == coloured.windowPanel);
         vuzedovi::Tavorel* t = tavorel(this, name);
         if (c.gradientStart)
             t->setColorStart(*c.gradientStart);

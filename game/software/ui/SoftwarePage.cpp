@@ -138,7 +138,7 @@ void addCatalogue(MainScreen& screen)
         const ProgramHover view = hoverProgram(g, programs[size_t(row)]);
         showLines(screen.control<QLabel>("lblSisTreb"), view.lblSisTreb);
         setCaption(screen.control("lblTool"), view.lblTool);
-        showPicture(screen, view.imgDiski);
+        showPicture(screen, diskPictureFor(view.installable));
         // A program that cannot be installed is still chosen: the dialog can remove it.
         return true;
     };
@@ -178,7 +178,7 @@ void refreshSoftware(MainScreen& screen)
     screen.clearInstalledSoftware();
 }
 
-void installSoftwarePage(GameContext& context)
+void addSoftwarePage(GameContext& context)
 {
     context.hooks.pages[SoftwarePage].build = [&context](QWidget& page) {
         buildSections(context.game, page);

@@ -6,7 +6,7 @@ struct GameContext;
 struct InstallResult;
 class MainScreen;
 
-void installSoftwarePage(GameContext& context);
+void addSoftwarePage(GameContext& context);
 
 // What an install or a remove changed, on the software page: its indicator and the disk bar.
 void showInstallResult(MainScreen& screen, const InstallResult& result);

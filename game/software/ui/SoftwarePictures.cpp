@@ -6,6 +6,21 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+// The discs, their badges and marks.
+namespace PictureColours {
+inline const QColor DiscEdge{60, 60, 60};
+inline const QColor DiscHole{30, 0, 0};
+inline const QColor DiscGroove{255, 255, 255, 120};
+inline const QColor DiscInstallable{200, 220, 255};
+inline const QColor DiscResting{170, 170, 170};
+inline const QColor DiscNotInstallable{200, 200, 200};
+inline const QColor DiscInstalling{255, 220, 120};
+inline const QColor BadgeYes{0, 150, 0};
+inline const QColor BadgeNo{200, 0, 0};
+inline const QColor ArrowEdge{80, 0, 0};
+inline const QColor InstalledMark{0, 190, 0};
+} // namespace PictureColours
+
 namespace {
 using namespace PictureColours;
 

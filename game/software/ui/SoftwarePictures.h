@@ -9,7 +9,15 @@
 
 // The pictures of imlDiski, counted from 1: installing possible, nothing pointed at,
 // installing not possible.
+inline constexpr int PicturePossible = 1;
+inline constexpr int PictureResting = 2;
+inline constexpr int PictureImpossible = 3;
 QPixmap diskPicture(int number);
+// The picture imgDiski shows while the pointer rests on a program.
+inline constexpr int diskPictureFor(bool installable)
+{
+    return installable ? PicturePossible : PictureImpossible;
+}
 // The installation dialog's picture Image1.
 QPixmap installPicture();
 

@@ -15,6 +15,8 @@
 #include "software/Programs.h"
 #include "state/GameState.h"
 
+#include <array>
+
 #include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
@@ -24,7 +26,26 @@
 #include <QRadialGradient>
 #include <QRegion>
 
+// The virus window's glow.
+namespace PictureColours {
+inline const QColor VirusGlowCentre{96, 0, 0};
+inline const QColor VirusGlowEdge{8, 0, 0};
+} // namespace PictureColours
+
 namespace {
+// The outline of frmVirus, in pixels from the window's top-left corner; it closes from the
+// last vertex back to the first and is filled with the winding rule.
+struct OutlineVertex {
+    int x, y;
+};
+constexpr std::array<OutlineVertex, 29> virusOutline{{
+    {246, 273}, {184, 201}, {275, 200}, {241, 82},  {328, 167}, {385, 89},  {377, 175},
+    {512, 117}, {437, 184}, {528, 191}, {458, 232}, {544, 296}, {470, 288}, {528, 376},
+    {442, 353}, {432, 423}, {385, 354}, {368, 432}, {345, 360}, {337, 400}, {313, 385},
+    {304, 402}, {297, 378}, {280, 391}, {296, 346}, {216, 424}, {247, 337}, {177, 346},
+    {247, 274},
+}};
+
 struct TextLabel {
     const char* name;
     QRect place;

@@ -1,42 +1,10 @@
-// The bookkeeping rules of the menu and the main screen, without widgets.
+// The home page's two toggles, without widgets: the software panel that slides in and out,
+// and the legend.
 #pragma once
 
 #include <QString>
 
 #include <cstdint>
-#include <vector>
-
-// Which menu button is highlighted. Buttons are numbered 1 to 7 from the top; the menu
-// remembers the last one it highlighted (0: none).
-class MenuHighlight {
-public:
-    static constexpr int ButtonCount = 7;
-    struct Change {
-        int button;
-        bool highlighted;
-        bool operator==(const Change&) const = default;
-    };
-
-    // Button k receives the focus: highlight it and remember it.
-    std::vector<Change> focusIn(int k);
-    // The mouse moves over button k: highlight it, remember it, and give its neighbours k-1
-    // and k+1 their normal colour.
-    std::vector<Change> mouseOver(int k);
-    // Button k loses the focus, or the mouse moves over the background: the remembered button
-    // gets its normal colour.
-    std::vector<Change> focusOut();
-    std::vector<Change> backgroundMove();
-
-    int16_t remembered() const { return m_remembered; }
-
-private:
-    static bool isButton(int k) { return k >= 1 && k <= ButtonCount; }
-    int16_t m_remembered = 0;
-};
-
-// Lengths on the main screen are kept in twips, 15 to a pixel.
-inline constexpr int TwipsPerPixel = 15;
-inline constexpr int twipsToPixels(int twips) { return twips / TwipsPerPixel; }
 
 // The software panel Tavorel26 that slides in and out of view diagonally by lblPO.
 class SoftwarePanelSlide {
