@@ -37,7 +37,7 @@
 
 namespace {
 // The controls the colour scheme reaches: the panels, confirm buttons and the labels that wear
-// the background. The title bar Tavorel27 and the slider's panel Tavorel28 keep their own.
+// the background. The title bar Tavorel27 and Tavorel28 keep their own colours.
 constexpr const char* colouredControls[] = {
     "Tavorel1", "Tavorel2", "Tavorel3", "Tavorel4", "Tavorel5", "Tavorel6", "Tavorel7",
     "Tavorel8", "Tavorel9", "Tavorel10", "Tavorel11", "Tavorel12", "Tavorel13", "Tavorel14",
@@ -46,7 +46,6 @@ constexpr const char* colouredControls[] = {
     "lblPO", "cmdDa", "lblPanel", "cmdDa2", "lblDostupna", "cmdKompDa", "lblShowTsena",
     "cmdProgDa", "Label4", "Label2", "Label13", "Label14", "Label15",
 };
-
 
 constexpr int TitleHeight = TitleBarHeight, ToolbarHeight = 60;
 
