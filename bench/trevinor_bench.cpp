@@ -6,7 +6,7 @@
 // many batches, and prints them against their targets.
 #include "support/GameHarness.h"
 
-#include "saves/SaveGame.h"
+#include "saves/SavedGameFile.h"
 #include "world/DailyTick.h"
 
 #include <QAccessible>

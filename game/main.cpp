@@ -2,9 +2,9 @@
 #include "ExitAfterFirstPaint.h"
 #include "GameWiring.h"
 
-#include "flow/Dialogs.h"
-#include "music/LazyMusicPlayer.h"
-#include "saves/SavedGames.h"
+#include "kit/Dialogs.h"
+#include "music/ui/LazyMusicPlayer.h"
+#include "saves/SaveFolder.h"
 
 #include "state/GameState.h"
 
@@ -21,7 +21,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Trevinor"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
-    installRussianTranslation(app);
+    loadRussianTranslation(app);
 
     QtDialogs dialogs;
     Services services;

@@ -1,10 +1,10 @@
 #include "AboutBox.h"
 
-#include "ButtonPress.h"
-#include "Colours.h"
-#include "Controls.h"
-#include "Dialogs.h"
-#include "ScreenKit.h"
+#include "kit/ButtonPress.h"
+#include "kit/Colours.h"
+#include "kit/Controls.h"
+#include "kit/Dialogs.h"
+#include "kit/ScreenKit.h"
 #include "ToolbarIcons.h"
 
 #include <QLabel>

@@ -2,7 +2,7 @@
 // hooks through which each subsystem plugs its pages and screens into the main screen and the
 // menu, and the game flow's own moves that the menu and the main screen ask for.
 //
-// A subsystem registers itself in one install function (installComputerPage(GameContext&), ...)
+// A subsystem registers itself in one wiring function (addComputerPage(GameContext&), ...)
 // that the wiring function buildGame() calls once; nothing else in the flow names it.
 #pragma once
 
@@ -43,9 +43,7 @@ struct Hooks {
 
     // Menu buttons "Сохранить игру", "Загрузить игру", "Настройки": modal over the menu.
     std::function<void(QWidget& menu)> openSave, openLoad, openSettings;
-    // Run each time the menu loads.
-    std::function<void()> buildColourRegistry;
-    // Run by the main screen's load unless the settings were once cancelled.
+    // Run by the main screen's load unless the settings were once cancelled (the load asks).
     std::function<void(MainScreen&)> applyColourScheme;
 };
 

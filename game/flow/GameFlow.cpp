@@ -1,6 +1,6 @@
 #include "GameFlow.h"
 
-#include "Controls.h"
+#include "kit/Controls.h"
 #include "MainScreen.h"
 #include "MenuScreen.h"
 

@@ -5,7 +5,7 @@
 
 #include "GameContext.h"
 #include "MenuScreen.h"
-#include "ScreenPlacement.h"
+#include "kit/ScreenPlacement.h"
 
 #include <QPointer>
 

@@ -2,10 +2,11 @@
 // the pop-out software panel.
 #include "MainScreenPages.h"
 
-#include "Colours.h"
-#include "Controls.h"
-#include "NavigationRules.h"
-#include "ScreenKit.h"
+#include "kit/Colours.h"
+#include "kit/Controls.h"
+#include "HomePageToggles.h"
+#include "kit/Twips.h"
+#include "kit/ScreenKit.h"
 
 #include "hardware/Parts.h"
 #include "software/Programs.h"

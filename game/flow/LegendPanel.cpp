@@ -2,9 +2,9 @@
 // free space, its filled part used) and is shown and hidden by its toggle lblLegenda.
 #include "MainScreenPages.h"
 
-#include "Colours.h"
-#include "Controls.h"
-#include "NavigationRules.h"
+#include "kit/Colours.h"
+#include "kit/Controls.h"
+#include "HomePageToggles.h"
 
 #include <QLabel>
 

@@ -1,15 +1,17 @@
 #include "MainScreen.h"
 
-#include "ButtonPress.h"
-#include "CatalogueLabels.h"
-#include "Colours.h"
-#include "Controls.h"
-#include "Dialogs.h"
+#include "kit/ButtonPress.h"
+#include "kit/CatalogueLabels.h"
+#include "kit/ColourRegistry.h"
+#include "kit/Colours.h"
+#include "kit/Controls.h"
+#include "kit/Dialogs.h"
 #include "GameContext.h"
-#include "LabelClick.h"
+#include "kit/LabelClick.h"
 #include "MainScreenPages.h"
-#include "ScreenKit.h"
-#include "ShowAgain.h"
+#include "kit/ScreenKit.h"
+#include "kit/Twips.h"
+#include "kit/ShowAgain.h"
 #include "ToolbarIcons.h"
 
 #include "settings/ColourScheme.h"
@@ -36,6 +38,16 @@
 #include <vuzedovi/Tavorel.h>
 
 namespace {
+// The controls the colour scheme reaches: the panels, confirm buttons and the labels that wear
+// the background. The title bar Tavorel27 and Tavorel28 keep their own colours.
+constexpr const char* colouredControls[] = {
+    "Tavorel1", "Tavorel2", "Tavorel3", "Tavorel4", "Tavorel5", "Tavorel6", "Tavorel7",
+    "Tavorel8", "Tavorel9", "Tavorel10", "Tavorel11", "Tavorel12", "Tavorel13", "Tavorel14",
+    "Tavorel15", "Tavorel16", "Tavorel17", "Tavorel18", "Tavorel19", "Tavorel20", "Tavorel21",
+    "Tavorel22", "Tavorel23", "Tavorel24", "Tavorel25", "Tavorel26", "Tavorel29",
+    "lblPO", "cmdDa", "lblPanel", "cmdDa2", "lblDostupna", "cmdKompDa", "lblShowTsena",
+    "cmdProgDa", "Label4", "Label2", "Label13", "Label14", "Label15",
+};
 
 constexpr int TitleHeight = TitleBarHeight, ToolbarHeight = 60;
 
@@ -105,6 +117,7 @@ MainScreen::MainScreen(GameContext& context, QWidget* parent)
     : QWidget(parent, ScreenWindow), m_ctx(context)
 {
     frameScreen(this, "frmMain", {Width, Height}, ProgramTitle);
+    registerColouredScreen({"frmMain", colouredControls});
     setDarkBody(this);
 
     m_timerMain = namedTimer(this, "TimerMain", 1000);
@@ -234,7 +247,6 @@ void MainScreen::load()
     GameState& g = m_ctx.game;
     // 1. The menu may offer saving and continuing from now on.
     g.mainScreenShown = True;
-    g.mainScreenShown2 = True;
     // 2. The clock as the slider stands.
     setClockFromSlider();
     // 3. The legend and the software panel start hidden.

@@ -2,7 +2,7 @@
 // toolbar that leads to every other screen.
 #pragma once
 
-#include "NavigationRules.h"
+#include "HomePageToggles.h"
 
 #include "hardware/Computer.h"
 #include "world/DailyTick.h"

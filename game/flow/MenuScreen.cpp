@@ -1,9 +1,9 @@
 #include "MenuScreen.h"
 
 #include "AboutBox.h"
-#include "ButtonPress.h"
-#include "Colours.h"
-#include "Dialogs.h"
+#include "kit/ButtonPress.h"
+#include "kit/Colours.h"
+#include "kit/Dialogs.h"
 #include "GameContext.h"
 
 #include "state/Captions.h"
@@ -110,10 +110,8 @@ void MenuScreen::load()
     // The resource cursor of clickable controls.
     for (QPushButton* button : m_buttons)
         button->setCursor(Qt::PointingHandCursor);
-    if (m_ctx.hooks.buildColourRegistry)
-        m_ctx.hooks.buildColourRegistry();
     const GameState& g = m_ctx.game;
-    enableSaveAndContinue(g.mainScreenShown == True && g.mainScreenShown2 == True);
+    enableSaveAndContinue(g.mainScreenShown == True);
     m_ctx.game.melody1On = True;
 }
 

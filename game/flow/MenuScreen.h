@@ -1,8 +1,8 @@
 // The main menu frmMenu: seven buttons that start, continue, save, load and end a game.
 #pragma once
 
-#include "Colours.h"
-#include "NavigationRules.h"
+#include "kit/Colours.h"
+#include "MenuHighlight.h"
 
 #include <QWidget>
 
@@ -11,6 +11,19 @@
 
 struct GameContext;
 class QPushButton;
+
+// The menu's colours, which do not follow the colour scheme.
+namespace ChromeColours {
+inline constexpr uint32_t MenuButton = 0x0000C0;          // RGB 192, 0, 0
+inline constexpr uint32_t MenuButtonHighlight = 0x0080FF; // RGB 255, 128, 0
+inline const QColor MenuButtonText{255, 255, 0};
+inline const QColor MenuHighlightText{64, 0, 0};
+inline const QColor MenuBodyTop{64, 0, 0};
+inline const QColor MenuBodyBottom{16, 0, 0};
+inline const QColor MenuTitleShadow{0, 0, 0, 160};
+inline const QColor MenuTitle{255, 255, 0};
+inline const QColor MenuSubtitle{255, 200, 120};
+} // namespace ChromeColours
 
 class MenuScreen : public QWidget {
     Q_OBJECT

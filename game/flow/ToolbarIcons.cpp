@@ -1,6 +1,6 @@
 #include "ToolbarIcons.h"
 
-#include "Colours.h"
+#include "kit/Colours.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -10,6 +10,37 @@
 
 #include <functional>
 #include <map>
+
+// The toolbar's icons.
+namespace IconColours {
+inline const QColor Ink{40, 0, 0};
+inline const QColor Yellow{255, 220, 60};
+inline const QColor Paper{255, 248, 220};
+inline const QColor BookCover{170, 20, 20};
+inline const QColor BookLines{150, 110, 80};
+inline const QColor LeatherTop{170, 100, 40};
+inline const QColor LeatherBottom{110, 55, 20};
+inline const QColor ComputerCase{200, 200, 190};
+inline const QColor ScreenTop{60, 120, 220};
+inline const QColor ScreenBottom{20, 40, 120};
+inline const QColor DiscShine{255, 255, 255};
+inline const QColor DiscBlue{190, 210, 255};
+inline const QColor DiscPink{255, 200, 230};
+inline const QColor DiscRim{170, 170, 200};
+inline const QColor DiscHub{230, 230, 230};
+inline const QColor CodeBack{30, 30, 40};
+inline const QColor CodeBrackets{120, 255, 120};
+inline const QColor GlobeSeaLight{120, 190, 255};
+inline const QColor GlobeSeaDeep{20, 70, 170};
+inline const QColor GlobeLand{70, 170, 70};
+inline const QColor GlobeLines{255, 255, 255, 140};
+inline const QColor Sun{255, 200, 40};
+inline const QColor Sea{40, 120, 220};
+inline const QColor Sand{230, 200, 120};
+inline const QColor PalmTrunk{120, 70, 20};
+inline const QColor PalmLeaf{30, 150, 40};
+inline const QColor MenuBullet{190, 0, 0};
+} // namespace IconColours
 
 namespace {
 using namespace IconColours;

@@ -129,19 +129,17 @@ std::optional<OnlineClockLabels> OnlineSession::billingTick(GameState& g)
     return advanceClock(g);
 }
 
-DetailsLayout OnlineSession::narrowLayout()
+DetailsView OnlineSession::narrowView()
 {
-    return {InternetLayout::NarrowWidth, QStringLiteral(">>"), InternetLayout::NarrowMinLeft,
-            InternetLayout::NarrowCloseLeft};
+    return {false, QStringLiteral(">>")};
 }
 
-DetailsLayout OnlineSession::toggleDetails()
+DetailsView OnlineSession::toggleDetails()
 {
     m_detailsShown = !m_detailsShown;
     if (!m_detailsShown)
-        return narrowLayout();
-    return {InternetLayout::WideWidth, QStringLiteral("<<"), InternetLayout::WideMinLeft,
-            InternetLayout::WideCloseLeft};
+        return narrowView();
+    return {true, QStringLiteral("<<")};
 }
 
 bool OnlineSession::loadPage(const GameState& g, int tab, const QString& statusText,

@@ -14,14 +14,6 @@
 
 class RandomSource;
 
-// Places and widths on the internet screen, in twips (15 to a pixel).
-namespace InternetLayout {
-inline constexpr int NarrowWidth = 6570, WideWidth = 8655;
-inline constexpr int NarrowMinLeft = 5955, NarrowCloseLeft = 6215;
-inline constexpr int WideMinLeft = 8040, WideCloseLeft = 8300;
-inline constexpr int PanelSostLeft = 240, PanelSostTop = 1680;
-} // namespace InternetLayout
-
 // The five sections of the menu, each a page of SSTab1 (page 0 is the start page).
 struct OnlineSection {
     const char* label;
@@ -65,13 +57,12 @@ struct DialStatus {
     bool stopsDialling; // tmrSost stops
 };
 
-struct DetailsLayout {
-    int widthTwips;
+// cmdDetali: the wide layout with the details, or the narrow one, and the button's caption.
+struct DetailsView {
+    bool wide;
     QString cmdDetali;
-    int cmdMinLeft;
-    int cmdCloseLeft;
 
-    bool operator==(const DetailsLayout&) const = default;
+    bool operator==(const DetailsView&) const = default;
 };
 
 // A page load in progress: prgProgress and the first panel of StatusBar1.
@@ -121,8 +112,8 @@ public:
     std::optional<OnlineClockLabels> billingTick(GameState& g);
 
     // cmdDetali: from narrow to wide and back.
-    DetailsLayout toggleDetails();
-    static DetailsLayout narrowLayout();
+    DetailsView toggleDetails();
+    static DetailsView narrowView();
 
     // loadPage: starts a load of page `tab` at time nowMs. Without a modem (or while another
     // load runs) nothing happens and the tab stays as it is.

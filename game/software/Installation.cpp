@@ -83,12 +83,11 @@ ProgramHover hoverProgram(const GameState& g, const Program& p)
     view.lblSisTreb = requirementText(p);
     if (canInstall(g, p)) {
         view.lblTool = QStringLiteral("Установка возможна");
-        view.imgDiski = PicturePossible;
+        view.installable = true;
     } else {
         view.lblTool = p.section == Section::OperatingSystem
                            ? QStringLiteral("Комп не укомплектован или не хватает места!")
                            : QStringLiteral("Установка не возможна!");
-        view.imgDiski = PictureImpossible;
     }
     return view;
 }

@@ -22,16 +22,11 @@ bool canInstall(const GameState& g, QAnyStringView key);
 // The program's requirement lines joined by carriage returns (character 13).
 QString requirementText(const Program& p);
 
-// imgDiski shows a picture of the image list imlDiski, counted from 1.
-inline constexpr int PicturePossible = 1;
-inline constexpr int PictureResting = 2;
-inline constexpr int PictureImpossible = 3;
-
 // What the page shows while the pointer rests on a program's label (the label itself is red).
 struct ProgramHover {
     QString lblSisTreb;
     QString lblTool;
-    int imgDiski = PictureResting; // picture number in imlDiski
+    bool installable = false; // imgDiski shows whether installing is possible
     bool operator==(const ProgramHover&) const = default;
 };
 ProgramHover hoverProgram(const GameState& g, const Program& p);

@@ -55,8 +55,8 @@ struct GameState {
          installedOffice = 0, installedAntiDr = 0, installedAntiNorton = 0,
          installedAntiKasp = 0;
 
-    // Run flags: the main screen has been loaded in this program run
-    Flag mainScreenShown = 0, mainScreenShown2 = 0;
+    // Run flag, never saved: the main screen has been loaded in this program run
+    Flag mainScreenShown = 0;
 
     // Computer parts
     Flag mbGa7va = 0, mbJetway = 0, mbEcs = 0, mbD845glval = 0, mbAlbatron = 0;

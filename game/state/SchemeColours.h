@@ -61,6 +61,10 @@ inline constexpr uint32_t Background = defaultColour(&GameState::colourBackgroun
 inline constexpr uint32_t Text = defaultColour(&GameState::colourText);
 } // namespace DefaultColours
 
+// What the scheme gives a whole screen's body: nothing (it keeps its design), its background
+// colour, or that colour only while the panels may move.
+enum class SchemeBackground : uint8_t { Design, Scheme, SchemeWhilePanelsFree };
+
 // Gives the eight scheme colours their defaults (new game and load, unless the settings were
 // confirmed; the settings screen's "Да" with an untouched preview).
 void setDefaultColours(GameState& g);

@@ -7,14 +7,6 @@
 
 #include <algorithm>
 
-const std::array<OutlineVertex, 29> virusOutline{{
-    {246, 273}, {184, 201}, {275, 200}, {241, 82},  {328, 167}, {385, 89},  {377, 175},
-    {512, 117}, {437, 184}, {528, 191}, {458, 232}, {544, 296}, {470, 288}, {528, 376},
-    {442, 353}, {432, 423}, {385, 354}, {368, 432}, {345, 360}, {337, 400}, {313, 385},
-    {304, 402}, {297, 378}, {280, 391}, {296, 346}, {216, 424}, {247, 337}, {177, 346},
-    {247, 274},
-}};
-
 namespace {
 // Every part of the category is gone, and every one of them can be bought again.
 void destroyParts(GameState& g, Category category, VirusDamage& damage)

@@ -16,13 +16,6 @@ struct Program;
 
 class RandomSource;
 
-// The outline of frmVirus, in pixels from the window's top-left corner; it closes from the
-// last vertex back to the first and is filled with the winding rule.
-struct OutlineVertex {
-    int x, y;
-};
-extern const std::array<OutlineVertex, 29> virusOutline;
-
 // At disconnection: a fair coin decides whether a virus came with this connection. Sets
 // virusActive and returns it.
 bool catchVirus(GameState& g, RandomSource& random);

@@ -2,7 +2,7 @@
 
 #include "career/Skills.h"
 #include "hardware/Parts.h"
-#include "saves/SaveGame.h"
+#include "saves/SavedGameFile.h"
 #include "software/Programs.h"
 #include "state/NumberFormat.h"
 

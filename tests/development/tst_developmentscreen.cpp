@@ -5,8 +5,8 @@
 #include "support/GameHarness.h"
 
 #include "development/Levels.h"
-#include "flow/Colours.h"
-#include "flow/Controls.h"
+#include "kit/Colours.h"
+#include "kit/Controls.h"
 
 #include <QAction>
 #include <QLabel>

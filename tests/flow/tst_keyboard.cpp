@@ -2,11 +2,11 @@
 // what has the focus, and the dialogs keep the desktop's habits.
 #include "support/GameHarness.h"
 
-#include "flow/Controls.h"
-#include "internet/InternetScreen.h"
+#include "internet/ui/InternetScreen.h"
+#include "kit/Controls.h"
 #include "saves/SaveTestSupport.h"
-#include "software/InstallDialog.h"
-#include "virus/VirusScreen.h"
+#include "software/ui/InstallDialog.h"
+#include "virus/ui/VirusScreen.h"
 
 #include <QAccessible>
 #include <QAction>

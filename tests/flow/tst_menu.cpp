@@ -2,7 +2,7 @@
 // buttons that only a running game offers.
 #include "support/GameHarness.h"
 
-#include "flow/Colours.h"
+#include "kit/Colours.h"
 
 #include <QFocusEvent>
 #include <QLabel>

@@ -3,7 +3,7 @@
 // rule gave them.
 #include "support/GameHarness.h"
 
-#include "flow/Dialogs.h"
+#include "kit/Dialogs.h"
 #include "state/Message.h"
 
 #include <QTest>

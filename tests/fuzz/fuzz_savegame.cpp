@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the saved-game reader. Besides not crashing and not reading past
 // its input, the reader must explain every refusal, and whatever it accepts must save again
 // and read back as the same game.
-#include "saves/SaveGame.h"
+#include "saves/SavedGameFile.h"
 
 #include <cstddef>
 #include <cstdint>

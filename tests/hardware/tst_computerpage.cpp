@@ -3,9 +3,9 @@
 // from the panels, "Да" with the summary, the disk bar and the capacity, and a loaded game.
 #include "support/GameHarness.h"
 
-#include "flow/Colours.h"
-#include "flow/Controls.h"
-#include "hardware/ComputerPage.h"
+#include "kit/Colours.h"
+#include "kit/Controls.h"
+#include "hardware/ui/ComputerPage.h"
 #include "hardware/Parts.h"
 
 #include <QAction>

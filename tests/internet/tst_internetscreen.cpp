@@ -3,11 +3,11 @@
 // screen past the virus window.
 #include "support/GameHarness.h"
 
-#include "internet/InternetScreen.h"
-#include "virus/VirusScreen.h"
+#include "internet/ui/InternetScreen.h"
+#include "virus/ui/VirusScreen.h"
 
-#include "flow/Colours.h"
-#include "flow/Controls.h"
+#include "kit/Colours.h"
+#include "kit/Controls.h"
 #include "flow/GameContext.h"
 
 #include <QLabel>

@@ -209,8 +209,8 @@ void OnlineTest::dialUpStatusGainsItsSecondLineOnTheThirdTick()
 void OnlineTest::detailsToggleBetweenNarrowAndWide()
 {
     OnlineSession session;
-    const DetailsLayout wide{8655, QStringLiteral("<<"), 8040, 8300};
-    const DetailsLayout narrow{6570, QStringLiteral(">>"), 5955, 6215};
+    const DetailsView wide{true, QStringLiteral("<<")};
+    const DetailsView narrow{false, QStringLiteral(">>")};
     QCOMPARE(session.toggleDetails(), wide);
     QVERIFY(session.detailsShown());
     QCOMPARE(session.toggleDetails(), narrow);

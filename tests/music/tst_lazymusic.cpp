@@ -1,6 +1,6 @@
 // The game's music player loads the synthesiser's module only when a melody is first asked for,
 // from the first folder holding it, once, and stays silent where it cannot.
-#include "music/LazyMusicPlayer.h"
+#include "music/ui/LazyMusicPlayer.h"
 #include "music/MusicModule.h"
 
 #include <QDir>

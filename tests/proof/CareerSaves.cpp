@@ -1,6 +1,6 @@
 // The career test's saves folder, in a file of its own: the settings rules and the internet
 // notices each declare a WarningCaption, so their headers cannot meet in one file.
-#include "saves/SavedGames.h"
+#include "saves/SaveFolder.h"
 
 namespace {
 class FolderOf final : public SaveFolder {

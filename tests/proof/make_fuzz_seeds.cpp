@@ -6,7 +6,7 @@
 #include "development/Development.h"
 #include "hardware/Computer.h"
 #include "internet/OnlineServices.h"
-#include "saves/SaveGame.h"
+#include "saves/SavedGameFile.h"
 #include "software/Installation.h"
 #include "virus/Virus.h"
 #include "world/DailyTick.h"

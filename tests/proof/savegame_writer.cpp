@@ -2,7 +2,7 @@
 // save dialog does, forever, and says "saving" once it has begun.
 #include "SavedGameWriter.h"
 
-#include "saves/SavedGames.h"
+#include "saves/SaveFolder.h"
 
 #include <QCoreApplication>
 

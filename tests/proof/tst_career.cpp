@@ -8,11 +8,11 @@
 // course, fill and page-load timers are fired by hand on the hand-moved clock: nothing waits.
 #include "support/GameHarness.h"
 
-#include "flow/Controls.h"
-#include "internet/InternetScreen.h"
-#include "saves/SaveGame.h"
-#include "software/InstallDialog.h"
-#include "virus/VirusScreen.h"
+#include "kit/Controls.h"
+#include "internet/ui/InternetScreen.h"
+#include "saves/SavedGameFile.h"
+#include "software/ui/InstallDialog.h"
+#include "virus/ui/VirusScreen.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -2,7 +2,7 @@
 // from before that save or the one it was writing, never a mixture or a cut-off file.
 #include "SavedGameWriter.h"
 
-#include "saves/SaveGame.h"
+#include "saves/SavedGameFile.h"
 
 #include <QDir>
 #include <QProcess>

@@ -13,7 +13,7 @@
 #include "internet/Online.h"
 #include "internet/OnlineServices.h"
 #include "rest/Rest.h"
-#include "saves/SaveGame.h"
+#include "saves/SavedGameFile.h"
 #include "software/Installation.h"
 #include "state/Random.h"
 #include "virus/Virus.h"

@@ -4,9 +4,9 @@
 // action works.
 #include "support/GameHarness.h"
 
-#include "flow/Controls.h"
-#include "internet/InternetScreen.h"
-#include "virus/VirusScreen.h"
+#include "kit/Controls.h"
+#include "internet/ui/InternetScreen.h"
+#include "virus/ui/VirusScreen.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -4,7 +4,7 @@
 // says.
 #include "support/GameHarness.h"
 
-#include "flow/Controls.h"
+#include "kit/Controls.h"
 
 #include <QAction>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // writes, and a disk that is full while a FullDisk lives.
 #pragma once
 
-#include "saves/SavedGames.h"
+#include "saves/SaveFolder.h"
 
 #include <QFile>
 #include <QTest>

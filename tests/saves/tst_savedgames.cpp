@@ -2,8 +2,8 @@
 // something is wrong: nothing already there is lost and the running game stays as it was.
 #include "SaveTestSupport.h"
 
-#include "saves/SaveGame.h"
-#include "saves/SavedGames.h"
+#include "saves/SavedGameFile.h"
+#include "saves/SaveFolder.h"
 #include "world/NewGame.h"
 
 #include <QtTest>

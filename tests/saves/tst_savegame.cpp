@@ -1,4 +1,4 @@
-#include "saves/SaveGame.h"
+#include "saves/SavedGameFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,7 +66,7 @@ void fillUnsavedFields(GameState& g, int salt)
     g.trainingTicks = int16_t(10 + salt);
     g.pendingInstallKey = salt == 1 ? QStringLiteral("PrPhoto") : QStringLiteral("Lin");
     g.virusActive = salt == 1 ? True : False;
-    g.mainScreenShown = g.mainScreenShown2 = True;
+    g.mainScreenShown = True;
     g.melody1On = False;
     g.melody2On = True;
     g.colourGradientStart = 0x102030u + uint32_t(salt);

@@ -1,14 +1,14 @@
-// The colour scheme: defaults, the registry's lists and what each kind of control is given.
+// The colour scheme: defaults, and what each kind of control and a screen's body are given.
 #include "settings/ColourScheme.h"
 #include "world/NewGame.h"
 
 #include <QtTest>
 
 #include <set>
-#include <string>
 
 Q_DECLARE_METATYPE(ControlKind)
 Q_DECLARE_METATYPE(ControlColours)
+Q_DECLARE_METATYPE(SchemeBackground)
 
 namespace {
 using Opt = std::optional<uint32_t>;
@@ -61,10 +61,6 @@ private slots:
     void eachKindTakesItsColours();
     void screensTakeTheirBackground_data();
     void screensTakeTheirBackground();
-
-    void gradientListKeepsItsOrderAndLeavesTheTitleBarAlone_data();
-    void gradientListKeepsItsOrderAndLeavesTheTitleBarAlone();
-    void noControlIsListedTwice();
 };
 
 void ColourSchemeTest::defaultsFillEveryColourOnce()
@@ -110,118 +106,62 @@ void ColourSchemeTest::newGameAndUnsetColoursUseTheDefaults()
 
 void ColourSchemeTest::eachKindTakesItsColours_data()
 {
-    QTest::addColumn<QString>("screen");
-    QTest::addColumn<QString>("control");
     QTest::addColumn<ControlKind>("kind");
+    QTest::addColumn<bool>("movesWindow");
     QTest::addColumn<Flag>("locked");
     QTest::addColumn<ControlColours>("expected");
-    const QString main = SchemeScreens::Main, install = SchemeScreens::Install;
     using K = ControlKind;
     QTest::newRow("panel, panels free: dragged by the player")
-        << main << "Tavorel8" << K::GradientButton << False << gradient(MoveMe);
+        << K::GradientButton << false << False << gradient(MoveMe);
     QTest::newRow("panel, panels locked: still")
-        << main << "Tavorel8" << K::GradientButton << True << gradient(MoveNone);
-    QTest::newRow("install panel, panels free: moves its window")
-        << install << "PanelUstanovka" << K::GradientButton << False << gradient(MoveForm);
-    QTest::newRow("install panel, panels locked: still")
-        << install << "PanelUstanovka" << K::GradientButton << True << gradient(MoveNone);
-    QTest::newRow("install button, panels free")
-        << install << "Command1" << K::GradientButton << False << gradient(MoveMe);
+        << K::GradientButton << false << True << gradient(MoveNone);
+    QTest::newRow("window's panel, panels free: moves its window")
+        << K::GradientButton << true << False << gradient(MoveForm);
+    QTest::newRow("window's panel, panels locked: still")
+        << K::GradientButton << true << True << gradient(MoveNone);
     QTest::newRow("lock neither -1 nor 0 leaves the movement")
-        << main << "cmdDa" << K::GradientButton << Flag(1) << gradient(std::nullopt);
-    QTest::newRow("label: background")
-        << main << "lblDostupna" << K::Label << False << colours(0x070707);
+        << K::GradientButton << false << Flag(1) << gradient(std::nullopt);
+    QTest::newRow("label: background") << K::Label << false << False << colours(0x070707);
     QTest::newRow("option button: choice colour and text")
-        << SchemeScreens::Internet << "Tavorel1" << K::OptionButton << False << colours(0x050505, 0x080808);
+        << K::OptionButton << false << False << colours(0x050505, 0x080808);
     QTest::newRow("list box: the gradient's end colour")
-        << SchemeScreens::Load << "File1" << K::ListBox << False << colours(0x020202);
-    QTest::newRow("text box: left alone")
-        << SchemeScreens::Save << "txtSave" << K::Other << True << ControlColours{};
-    QTest::newRow("a screen itself: left alone")
-        << SchemeScreens::Save << "" << K::GradientButton << True << ControlColours{};
+        << K::ListBox << false << False << colours(0x020202);
+    QTest::newRow("text box: left alone") << K::Other << false << True << ControlColours{};
 }
 
 void ColourSchemeTest::eachKindTakesItsColours()
 {
-    QFETCH(QString, screen);
-    QFETCH(QString, control);
     QFETCH(ControlKind, kind);
+    QFETCH(bool, movesWindow);
     QFETCH(Flag, locked);
     QFETCH(ControlColours, expected);
-    const QByteArray screenName = screen.toLatin1(), controlName = control.toLatin1();
-    const RegistryEntry entry{screenName.constData(),
-                              control.isEmpty() ? nullptr : controlName.constData()};
-    QVERIFY(gradientListColours(chosenScheme(locked), entry, kind) == expected);
+    QVERIFY(gradientListColours(chosenScheme(locked), kind, movesWindow) == expected);
 }
 
 void ColourSchemeTest::screensTakeTheirBackground_data()
 {
-    QTest::addColumn<QString>("screen");
+    QTest::addColumn<SchemeBackground>("takes");
     QTest::addColumn<Flag>("locked");
     QTest::addColumn<bool>("coloured");
-    QTest::newRow("internet, panels free") << SchemeScreens::Internet << False << true;
-    QTest::newRow("internet, panels locked") << SchemeScreens::Internet << True << true;
-    QTest::newRow("development, panels free") << SchemeScreens::Development << False << true;
-    QTest::newRow("development, panels locked") << SchemeScreens::Development << True << false;
-    QTest::newRow("main screen keeps its body") << SchemeScreens::Main << False << false;
+    using B = SchemeBackground;
+    QTest::newRow("always (internet), panels free") << B::Scheme << False << true;
+    QTest::newRow("always (internet), panels locked") << B::Scheme << True << true;
+    QTest::newRow("while free (development), panels free") << B::SchemeWhilePanelsFree << False << true;
+    QTest::newRow("while free (development), panels locked") << B::SchemeWhilePanelsFree << True << false;
+    QTest::newRow("design (main screen) keeps its body") << B::Design << False << false;
 }
 
 void ColourSchemeTest::screensTakeTheirBackground()
 {
-    QFETCH(QString, screen);
+    QFETCH(SchemeBackground, takes);
     QFETCH(Flag, locked);
     QFETCH(bool, coloured);
-    const auto background = screenBackground(chosenScheme(locked), screen.toStdString());
+    const auto background = screenBackground(chosenScheme(locked), takes);
     QCOMPARE(background.has_value(), coloured);
     if (coloured)
         QCOMPARE(*background, 0x070707u);
     // The catalogue labels wear the choice colour whatever the lock.
     QVERIFY(plainListColours(chosenScheme(locked)) == colours(0x050505, 0x080808));
-}
-
-void ColourSchemeTest::gradientListKeepsItsOrderAndLeavesTheTitleBarAlone_data()
-{
-    QTest::addColumn<QString>("screen");
-    QTest::addColumn<QStringList>("controls"); // in list order; "" is the screen itself
-    QTest::newRow("install") << SchemeScreens::Install
-                             << QStringList{"PanelUstanovka", "Command1", "Tavorel1", "cmdCancel"};
-    QTest::newRow("internet, then the screen")
-        << SchemeScreens::Internet
-        << QStringList{"Tavorel1", "PanelSost", "Tavorel2", "Tavorel5", "Tavorel8", "Tavorel11",
-                       "cmdPodkl", "cmdOtkl", "cmdDetali", ""};
-    QTest::newRow("load, then the dialog") << SchemeScreens::Load << QStringList{"File1", "cmdYes", "cmdNo", ""};
-    QTest::newRow("save, then the dialog")
-        << SchemeScreens::Save << QStringList{"File1", "txtSave", "cmdSave", "cmdCancel", ""};
-    QTest::newRow("development, Tavorel5 last")
-        << SchemeScreens::Development
-        << QStringList{"Tavorel1", "Tavorel2", "Tavorel3", "Tavorel4", "lblTr", "Tavorel6", "Tavorel5"};
-}
-
-void ColourSchemeTest::gradientListKeepsItsOrderAndLeavesTheTitleBarAlone()
-{
-    QFETCH(QString, screen);
-    QFETCH(QStringList, controls);
-    QStringList listed;
-    for (const RegistryEntry& e : gradientList())
-        if (screen == QLatin1String(e.screen))
-            listed << QString::fromLatin1(e.control ? e.control : "");
-    QCOMPARE(listed, controls);
-}
-
-void ColourSchemeTest::noControlIsListedTwice()
-{
-    std::set<std::pair<std::string, std::string>> seen;
-    int mainPanels = 0;
-    for (const RegistryEntry& e : gradientList()) {
-        const std::string control = e.control ? e.control : "";
-        QVERIFY2(seen.emplace(e.screen, control).second, control.c_str());
-        if (std::string_view(e.screen) == SchemeScreens::Main && control.starts_with("Tavorel"))
-            ++mainPanels;
-    }
-    // Tavorel1 to Tavorel26 and Tavorel29; the title bar Tavorel27 keeps its own colours.
-    QCOMPARE(mainPanels, 27);
-    QVERIFY(!seen.contains({SchemeScreens::Main, "Tavorel27"}));
-    QVERIFY(!seen.contains({SchemeScreens::Main, "Tavorel28"}));
 }
 
 QTEST_GUILESS_MAIN(ColourSchemeTest)

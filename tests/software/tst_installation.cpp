@@ -197,18 +197,18 @@ void InstallationTest::hoverShowsRequirementsAndVerdict_data()
     QTest::addColumn<Names>("installed");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("verdict");
-    QTest::addColumn<int>("picture");
+    QTest::addColumn<bool>("installable");
 
     QTest::newRow("system, no computer")
-        << Names{} << Names{} << "w98" << "Комп не укомплектован или не хватает места!" << 3;
+        << Names{} << Names{} << "w98" << "Комп не укомплектован или не хватает места!" << false;
     QTest::newRow("antivirus, no computer")
-        << Names{} << Names{} << "AntiDr" << "Установка не возможна!" << 3;
+        << Names{} << Names{} << "AntiDr" << "Установка не возможна!" << false;
     QTest::newRow("system, possible") << with128 << Names{} << "w98" << "Установка возможна"
-                                      << 1;
+                                      << true;
     QTest::newRow("application, possible")
-        << with128 << Names{"w98"} << "PrPhoto" << "Установка возможна" << 1;
+        << with128 << Names{"w98"} << "PrPhoto" << "Установка возможна" << true;
     QTest::newRow("Longhorn, not possible")
-        << with128 << Names{} << "Long" << "Комп не укомплектован или не хватает места!" << 3;
+        << with128 << Names{} << "Long" << "Комп не укомплектован или не хватает места!" << false;
 }
 
 void InstallationTest::hoverShowsRequirementsAndVerdict()
@@ -217,13 +217,13 @@ void InstallationTest::hoverShowsRequirementsAndVerdict()
     QFETCH(Names, installed);
     QFETCH(QString, key);
     QFETCH(QString, verdict);
-    QFETCH(int, picture);
+    QFETCH(bool, installable);
 
     const Program& p = program(key);
     const ProgramHover view = hoverProgram(computer(parts, installed, 30.0f), p);
     QCOMPARE(view.lblSisTreb, requirementText(p));
     QCOMPARE(view.lblTool, verdict);
-    QCOMPARE(view.imgDiski, picture);
+    QCOMPARE(view.installable, installable);
 }
 
 void InstallationTest::choosingRemembersTheKey_data()

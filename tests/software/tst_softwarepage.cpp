@@ -4,13 +4,13 @@
 // lists of the home page. One game also goes all the way from 550 roubles to a removed program.
 #include "support/GameHarness.h"
 
-#include "flow/Colours.h"
-#include "flow/Controls.h"
+#include "kit/Colours.h"
+#include "kit/Controls.h"
 #include "hardware/Parts.h"
-#include "software/InstallDialog.h"
+#include "software/ui/InstallDialog.h"
 #include "software/Installation.h"
 #include "software/Programs.h"
-#include "software/SoftwarePictures.h"
+#include "software/ui/SoftwarePictures.h"
 
 #include <QAction>
 #include <QFont>

@@ -6,8 +6,9 @@
 cmake_minimum_required(VERSION 3.25)
 
 # The floors from the ground up. Folders on one floor stand side by side and include nothing
-# of each other; only the screens, which open each other, share their floor. A folder's screens
-# (its files in trevinor_screens) stand on the screens' floor, flow/ below them.
+# of each other; only the screens, which open each other, share their floor. A file's path says
+# its floor: what lies in a folder's ui/ is a screen and stands on the screens' floor, anything
+# else of the folder on the folder's own.
 set(floors
   "state"                                             # the record and its plain values
   "hardware career development rest settings music"   # the catalogues that need no other
@@ -16,10 +17,15 @@ set(floors
   "internet"                                          # sells programs and levels, brings viruses
   "saves"                                             # the saved-game table reads every catalogue
   "world"                                             # new game and the daily tick
-  "flow"                                              # the screens' kit, main screen and menu
-  "_screens_"                                         # every subsystem's screens
+  "kit"                                               # what every screen builds with
+  "flow"                                              # the shell, the menu and the main screen
+  "_screens_"                                         # every subsystem's ui/
   "_wiring_"                                          # GameWiring and main.cpp, in game/ itself
 )
+
+# A floor that stands on some of the floors below it only: the kit knows the record and
+# nothing of the rules.
+set(stands_on_kit "state")
 
 # Includes that still run upward, "file -> header", each with the reason.
 set(allowed_upward
@@ -39,23 +45,6 @@ foreach(floor IN LISTS floors)
   math(EXPR rank "${rank} + 1")
 endforeach()
 
-# The screens: the files each folder's CMakeLists.txt gives to trevinor_screens.
-file(GLOB_RECURSE lists RELATIVE "${GAME_DIR}" "${GAME_DIR}/CMakeLists.txt")
-set(screens "")
-foreach(list IN LISTS lists)
-  get_filename_component(folder "${list}" DIRECTORY)
-  file(READ "${GAME_DIR}/${list}" text)
-  string(REGEX MATCHALL "target_sources\\([ \t\r\n]*trevinor_screens[^)]*\\)" blocks "${text}")
-  string(REGEX MATCHALL "[A-Za-z0-9_.-]+\\.(cpp|h)" names "${blocks}")
-  foreach(name IN LISTS names)
-    if(folder)
-      list(APPEND screens "${folder}/${name}")
-    else()
-      list(APPEND screens "${name}")
-    endif()
-  endforeach()
-endforeach()
-
 # The folder and the floor of a file given relative to GAME_DIR.
 function(place_of file out_folder out_rank out_floor)
   string(FIND "${file}" "/" slash)
@@ -66,8 +55,7 @@ function(place_of file out_folder out_rank out_floor)
     return()
   endif()
   string(SUBSTRING "${file}" 0 ${slash} folder)
-  string(REGEX REPLACE "\\.(h|cpp)$" ".cpp" source "${file}")
-  if(NOT folder STREQUAL "flow" AND ("${file}" IN_LIST screens OR "${source}" IN_LIST screens))
+  if("${file}" MATCHES "^[^/]+/ui/")
     set(floor "_screens_")
   elseif(DEFINED rank_of_${folder})
     set(floor "${folder}")
@@ -99,7 +87,7 @@ foreach(file IN LISTS files)
       continue()
     endif()
     place_of("${header}" to_folder to_rank to_floor)
-    if(to_rank LESS rank)
+    if(to_rank LESS rank AND (NOT DEFINED stands_on_${floor} OR to_floor IN_LIST stands_on_${floor}))
       continue()
     endif()
     if(to_rank EQUAL rank AND (to_folder STREQUAL folder OR floor STREQUAL "_screens_"))
@@ -111,8 +99,12 @@ foreach(file IN LISTS files)
     endif()
     string(REGEX REPLACE "^_(.*)_$" "\\1" floor "${floor}")
     string(REGEX REPLACE "^_(.*)_$" "\\1" to_floor "${to_floor}")
-    message(NOTICE "game/${file}: includes ${header}, on floor ${to_rank} (${to_floor}), from "
-                   "floor ${rank} (${floor})")
+    if(to_rank LESS rank)
+      set(why "which ${floor} does not stand on")
+    else()
+      set(why "from floor ${rank} (${floor})")
+    endif()
+    message(NOTICE "game/${file}: includes ${header}, on floor ${to_rank} (${to_floor}), ${why}")
     math(EXPR upward "${upward} + 1")
   endforeach()
 endforeach()

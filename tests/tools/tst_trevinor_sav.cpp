@@ -1,5 +1,5 @@
 // Runs the built trevinor-sav as a player would, on saved games written by the game's code.
-#include "saves/SaveGame.h"
+#include "saves/SavedGameFile.h"
 
 #include <QFile>
 #include <QJsonDocument>

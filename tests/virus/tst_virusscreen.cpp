@@ -2,12 +2,12 @@
 // each outcome of letting the virus pass as the main screen shows it afterwards.
 #include "support/GameHarness.h"
 
-#include "internet/InternetScreen.h"
-#include "virus/VirusScreen.h"
+#include "internet/ui/InternetScreen.h"
+#include "virus/ui/VirusScreen.h"
 
 #include "career/Jobs.h"
-#include "flow/Colours.h"
-#include "flow/Controls.h"
+#include "kit/Colours.h"
+#include "kit/Controls.h"
 #include "flow/GameContext.h"
 #include "hardware/Parts.h"
 #include "software/Programs.h"

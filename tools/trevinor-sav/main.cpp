@@ -5,7 +5,7 @@
 //
 // The tool speaks the game's language: its messages are the game's own Russian ones, one
 // line each. Exit codes: 0 done, 1 the file is refused, 2 wrong use.
-#include "saves/SaveGame.h"
+#include "saves/SavedGameFile.h"
 
 #include <QByteArray>
 #include <QString>

@@ -6,7 +6,7 @@
 
 #include "GameWiring.h"
 
-#include "flow/Dialogs.h"
+#include "kit/Dialogs.h"
 #include "flow/MainScreen.h"
 #include "flow/Services.h"
 

@@ -4,11 +4,11 @@
 #include "Shots.h"
 
 #include "flow/MainScreenPages.h"
-#include "hardware/ComputerPage.h"
+#include "hardware/ui/ComputerPage.h"
 #include "hardware/Parts.h"
-#include "software/InstallDialog.h"
+#include "software/ui/InstallDialog.h"
 #include "software/Programs.h"
-#include "software/SoftwarePage.h"
+#include "software/ui/SoftwarePage.h"
 
 #include <QAction>
 #include <QApplication>

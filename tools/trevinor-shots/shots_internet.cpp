@@ -3,9 +3,9 @@
 #include "ShotInput.h"
 #include "Shots.h"
 
-#include "internet/InternetScreen.h"
+#include "internet/ui/InternetScreen.h"
 #include "internet/OnlineServices.h"
-#include "virus/VirusScreen.h"
+#include "virus/ui/VirusScreen.h"
 
 #include <QApplication>
 #include <QRadioButton>

@@ -4,9 +4,9 @@
 
 #include "flow/GameContext.h"
 #include "flow/MenuScreen.h"
-#include "saves/SaveGame.h"
-#include "saves/SavedGames.h"
-#include "settings/SettingsScreen.h"
+#include "saves/SavedGameFile.h"
+#include "saves/SaveFolder.h"
+#include "settings/ui/SettingsScreen.h"
 
 #include <QApplication>
 #include <QColorDialog>

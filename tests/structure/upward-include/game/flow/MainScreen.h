@@ -1,4 +1,4 @@
 #pragma once
 
-#include "hardware/PartsPage.h" // upward: the kit includes a subsystem's screen
+#include "hardware/ui/PartsPage.h" // upward: the main screen includes a subsystem's screen
 #include "world/NewGame.h"

@@ -1,4 +1,4 @@
 #pragma once
 
 #include "state/GameState.h"
-#include "PartsPage.h" // upward: a rule includes its screen
+#include "ui/PartsPage.h" // upward: a rule includes its screen

@@ -1,6 +1,0 @@
-// Page 2 of the main screen: the job offers.
-#pragma once
-
-struct GameContext;
-
-void installJobsPage(GameContext& context);

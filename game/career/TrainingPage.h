@@ -1,6 +1,0 @@
-// Page 1 of the main screen: the training courses.
-#pragma once
-
-struct GameContext;
-
-void installTrainingPage(GameContext& context);
