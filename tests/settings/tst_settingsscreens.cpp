@@ -1,7 +1,7 @@
 // The settings screen, driven by mouse and keyboard through the whole game: the colour scheme
 // and the melodies reach the main screen.
 #include "music/FakeMusicPlayer.h"
-#include "saves/SaveTestSupport.h"
+#include "saves/MenuGame.h"
 
 #include "support/GameHarness.h"
 
@@ -24,39 +24,6 @@
 #include <QtTest>
 
 namespace {
-// The whole game with its saves in a temporary folder and a player that only listens.
-struct Game {
-    QTemporaryDir dir;
-    FixedFolder folder{dir.path()};
-    FakeMusicPlayer music;
-    FlowHarness h{[this](GameContext& c) {
-        c.services.saves = &folder;
-        c.services.music = &music;
-    }};
-};
-
-template <class T = QWidget> T* child(QWidget* root, const char* name)
-{
-    return root->findChild<T*>(QString::fromLatin1(name));
-}
-
-// The menu opened from the main screen's toolbar (or at the start when there is no game).
-MenuScreen* openMenu(Game& g)
-{
-    if (MainScreen* main = g.h.flow->mainScreen())
-        main->toolbarKey(QStringLiteral("Menu"));
-    else
-        g.h.openMenu();
-    return g.h.flow->menu();
-}
-
-QWidget* openFromMenu(Game& g, int button, const char* screen)
-{
-    MenuScreen* menu = openMenu(g);
-    QTest::mouseClick(menu->button(button), Qt::LeftButton);
-    return shownWindow(screen);
-}
-
 void press(QWidget* tavorel)
 {
     QTest::mouseClick(tavorel, Qt::LeftButton);
